@@ -1,0 +1,21 @@
+// Replays a script of player actions on the headless game and prints what the
+// player would have seen. The language is documented in docs/scenarios.md.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string_view>
+
+namespace trelavka {
+
+// The longest single `wait`: long enough for any study of the game, short
+// enough that no line can keep the runner busy for long.
+inline constexpr std::int64_t kLongestWaitMs = 1'000'000'000;
+
+// Runs the whole script. Returns 0 when it ran to its end (or to the game's
+// `quit`), 2 after printing "SCRIPT:LINE: message" to err for a line it
+// cannot run; nothing after that line runs.
+int runScenario(std::istream& script, std::string_view scriptName, std::ostream& out,
+                std::ostream& err);
+
+}  // namespace trelavka

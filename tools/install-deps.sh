@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tests and its tools need.
+# Does nothing when everything is already there; never asks a question.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing and sanitizers
+  clang libclang-rt-14-dev
+  # the one bundled UI font (sans-serif with Czech glyphs)
+  fonts-liberation2
+  # running without a display, driving the window, screenshots
+  xvfb xauth xdotool x11-utils imagemagick
+  # real sound checks and making the sound files
+  pulseaudio pulseaudio-utils sox
+  # packaging checks
+  appstream desktop-file-utils dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=sudo
+else
+  sudo=
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
