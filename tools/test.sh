@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test through CTest, twice: a normal build,
+# then one with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing first. Set TRELAVKA_NO_SANITIZE=1 to skip the second pass.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+jobs=$(nproc)
+
+echo "== build and test (build/)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+if [ "${TRELAVKA_NO_SANITIZE:-0}" != 1 ]; then
+  echo "== build and test with sanitizers (build-sanitize/)"
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRELAVKA_SANITIZE=ON \
+    -DTRELAVKA_BUILD_BENCH=OFF
+  cmake --build build-sanitize -j"$jobs"
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+fi
