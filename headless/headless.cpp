@@ -39,6 +39,11 @@ void Headless::clickAbout(AboutTarget target) {
   afterEvent();
 }
 
+void Headless::set(Counter counter, std::int64_t value) {
+  game_.write(counter, value);
+  afterEvent();
+}
+
 void Headless::afterEvent() {
   if (game_.hasDeferredTick() && !game_.boxOpen()) game_.deliverDeferredTick();
 }

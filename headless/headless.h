@@ -35,6 +35,8 @@ class Headless final : public Port, private ModelObserver {
   void press(Button button);
   void clickAbout(AboutTarget target);
   void step() { press(Button::Command1); }
+  // Writes a counter as the program would, its change handler included.
+  void set(Counter counter, std::int64_t value);
   // Lets ms of time pass, delivering every tick due in it at its own moment.
   void wait(std::int64_t ms);
 

@@ -161,7 +161,7 @@ void Interpreter::set(std::string_view field, std::string_view word) {
   if (!counter) throw ScriptError{"unknown counter " + quoted(field) + " (Text1 .. Text4)"};
   const auto value = wholeNumber(word);
   if (!value) throw ScriptError{"not a whole number that fits a counter: " + quoted(word)};
-  game_.model().writeCounter(*counter, *value);
+  game_.set(*counter, *value);
 }
 
 void Interpreter::picture(std::string_view name, bool shown) {

@@ -117,6 +117,10 @@ void Game::clickAbout(AboutTarget target) {
   });
 }
 
+void Game::write(Counter counter, std::int64_t value) {
+  run([&] { model_.writeCounter(counter, value); });
+}
+
 void Game::start() {
   model_.setTimerOn(kGameTimer, true);
   model_.setButtonShown(Button::Command2, false);

@@ -28,6 +28,9 @@ class Game final : private CounterHandler {
   // False when no leaf menu item has that name.
   bool choose(std::string_view menuItem);
   void clickAbout(AboutTarget target);
+  // A write from outside the rules (setting up a position), run as an event of
+  // its own so that an end of the program inside its handler stops there.
+  void write(Counter counter, std::int64_t value);
 
   // A game-timer tick that fell due while a box was open is kept, not run
   // nested in the box; the clock driver delivers it once the handler that
