@@ -18,6 +18,8 @@ packages=(
   pulseaudio pulseaudio-utils sox
   # packaging checks
   appstream desktop-file-utils dpkg-dev file
+  # trying the package in a clean Debian root (tools/e2e-package-root.sh)
+  debootstrap
 )
 
 missing=()
