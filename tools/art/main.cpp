@@ -574,7 +574,7 @@ struct Block {
     Ink addedStorey;
 };
 constexpr std::array kBlocks = {Block{10, 12, 40, Red}, Block{60, 13, 40, Green},
-                                Block{110, 11, 40, Yellow}, Block{160, 14, 40, Blue}};
+                                Block{110, 11, 40, Yellow}, Block{160, 13, 40, Blue}};
 constexpr int kEstateGround = 160;
 constexpr int kStorey = 10;
 constexpr int kSideDepth = 6;
