@@ -1,0 +1,63 @@
+#include "look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+
+namespace trelavka {
+namespace {
+
+constexpr const char* kPreferredFamily = "MS Sans Serif";
+constexpr std::array<const char*, 2> kBundledFonts{
+    ":/fonts/LiberationSans-Regular.ttf",
+    ":/fonts/LiberationSans-Bold.ttf",
+};
+constexpr std::array<int, 6> kIconSizes{16, 32, 48, 64, 128, 256};
+
+QString& bundledFamily() {
+  static QString family;
+  return family;
+}
+
+}  // namespace
+
+void installLook() {
+  for (const char* file : kBundledFonts) {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) bundledFamily() = families.first();
+  }
+  QApplication::setWindowIcon(gameIcon());
+}
+
+QString fontFamily() {
+  // Asking for the family by name is not enough: the font system substitutes
+  // something else for a name it lacks.
+  const QString preferred = QString::fromLatin1(kPreferredFamily);
+  if (QFontDatabase::families().contains(preferred)) return preferred;
+  return bundledFamily();
+}
+
+QFont fontFor(layout::Font font) {
+  const layout::FontSpec& spec = layout::fontSpec(font);
+  QFont f(fontFamily());
+  f.setPointSizeF(spec.points);
+  f.setBold(spec.bold);
+  return f;
+}
+
+QIcon gameIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) {
+    const QString name = size == 48 ? QStringLiteral("icon.png")
+                                    : QStringLiteral("icon-%1.png").arg(size);
+    icon.addFile(imageResource(name.toStdString()), QSize(size, size));
+  }
+  return icon;
+}
+
+QString imageResource(std::string_view fileName) {
+  return QStringLiteral(":/images/") +
+         QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+}
+
+}  // namespace trelavka

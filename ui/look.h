@@ -1,0 +1,25 @@
+// The game's look that does not belong to one control: its font and icon.
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QString>
+
+#include "layout.h"
+
+namespace trelavka {
+
+// Loads the bundled font and sets the program's icon. Call once, after the
+// QApplication exists and before the first window.
+void installLook();
+
+// "MS Sans Serif" where the system has it, else the bundled sans-serif.
+QString fontFamily();
+QFont fontFor(layout::Font font);
+
+QIcon gameIcon();
+
+// Where an image of assets/images lives inside the program.
+QString imageResource(std::string_view fileName);
+
+}  // namespace trelavka

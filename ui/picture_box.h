@@ -1,0 +1,26 @@
+// A picture of the window: its image unscaled from the top-left corner,
+// clipped by the box, no frame. What the image does not cover shows the
+// box's own button-face ground, so a wider box hides a narrower one beneath.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace trelavka {
+
+class PictureBox final : public QWidget {
+  Q_OBJECT
+
+ public:
+  PictureBox(const QString& imageResource, QWidget* parent);
+
+  const QPixmap& pixmap() const { return pixmap_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap pixmap_;
+};
+
+}  // namespace trelavka

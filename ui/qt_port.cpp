@@ -1,0 +1,76 @@
+#include "qt_port.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "about_window.h"
+#include "dispatch.h"
+
+namespace trelavka {
+namespace {
+
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+QtPort::QtPort() = default;
+
+QtPort::~QtPort() { delete about_.data(); }
+
+void QtPort::attach(QWidget* mainWindow, Dispatch* dispatch) {
+  mainWindow_ = mainWindow;
+  dispatch_ = dispatch;
+}
+
+AboutWindow* QtPort::aboutWindow() const { return about_.data(); }
+
+void QtPort::showMessage(std::string_view title, std::string_view text) {
+  // The welcome box comes before the window is shown: centre it on the screen then.
+  QWidget* parent = mainWindow_ && mainWindow_->isVisible() ? mainWindow_.data() : nullptr;
+  QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void QtPort::playSound(std::string_view path) { sound_.play(qs(path)); }
+
+void QtPort::openAddress(std::string_view address) {
+  // No browser, or one that fails: nothing to tell the player.
+  QDesktopServices::openUrl(QUrl(qs(address)));
+}
+
+void QtPort::openAbout() {
+  about_ = new AboutWindow();
+  QObject::connect(about_.data(), &AboutWindow::clicked, about_.data(),
+                   [this](AboutTarget target) {
+                     if (dispatch_ != nullptr) dispatch_->clickAbout(target);
+                   });
+  about_->show();
+}
+
+void QtPort::raiseAbout() {
+  if (!about_) return;
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void QtPort::closeAbout() {
+  if (!about_) return;
+  about_->hide();
+  // Often asked from inside one of the window's own events.
+  about_->deleteLater();
+  about_ = nullptr;
+}
+
+void QtPort::quit() {
+  closeAbout();
+  if (mainWindow_) mainWindow_->close();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace trelavka

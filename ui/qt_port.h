@@ -1,0 +1,44 @@
+// What the rules ask of the outside world, done with Qt: message boxes, the
+// sound, the browser, the about window and the end of the program.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "port.h"
+#include "sound_player.h"
+
+namespace trelavka {
+
+class AboutWindow;
+class Dispatch;
+
+class QtPort final : public Port {
+ public:
+  QtPort();
+  ~QtPort() override;
+  QtPort(const QtPort&) = delete;
+  QtPort& operator=(const QtPort&) = delete;
+
+  // Boxes centre on the main window once it is shown; the about window's
+  // clicks go to the rules through the dispatch.
+  void attach(QWidget* mainWindow, Dispatch* dispatch);
+
+  AboutWindow* aboutWindow() const;
+
+  void showMessage(std::string_view title, std::string_view text) override;
+  void playSound(std::string_view path) override;
+  void openAddress(std::string_view address) override;
+  void openAbout() override;
+  void raiseAbout() override;
+  void closeAbout() override;
+  void quit() override;
+
+ private:
+  QPointer<QWidget> mainWindow_;
+  Dispatch* dispatch_ = nullptr;
+  QPointer<AboutWindow> about_;
+  SoundPlayer sound_;
+};
+
+}  // namespace trelavka
