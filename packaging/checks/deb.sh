@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its control data and contents: the Qt
+# runtime it depends on, the files it holds, and that every library the game
+# loads belongs to a package it declares.
+# Usage: deb.sh BUILD_DIR APP_ID VERSION
+build=$1 id=$2 version=$3
+. "$(dirname "$0")/lib.sh"
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
+  || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+debs=("$scratch"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made ${#debs[@]} packages"
+deb=${debs[0]}
+
+[ "$(dpkg-deb -f "$deb" Package)" = trelavka ] || fail "package name is $(dpkg-deb -f "$deb" Package)"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is $(dpkg-deb -f "$deb" Version)"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
+depends=$(dpkg-deb -f "$deb" Depends)
+declared=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+  grep -qx "$lib" <<<"$declared" || fail "$lib missing from Depends: $depends"
+done
+
+files=$(dpkg-deb -c "$deb" | awk '{print $NF}' | grep -v '/$')
+for f in ./usr/bin/trelavka ./usr/libexec/trelavka/trelavka ./usr/share/trelavka/data/about.dat \
+         ./usr/share/trelavka/data/rolling.dat "./usr/share/applications/$id.desktop" \
+         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+  grep -qxF "$f" <<<"$files" || fail "$f is not in the package"
+done
+! grep -v '^\./usr/' <<<"$files" || fail "files outside /usr in the package"
+! grep -q scenario <<<"$files" || fail "a developer tool slipped into the package"
+
+# Every library the game needs must come from a declared package (or from a
+# package that one of them depends on: the loader, libc, libstdc++).
+dpkg-deb -x "$deb" "$scratch/x"
+game=$scratch/x/usr/libexec/trelavka/trelavka
+while read -r needed; do
+  path=$(ldconfig -p | awk -v n="$needed" '$1 == n && /x86-64|64bit|AArch64/ {print $NF; exit}')
+  [ -n "$path" ] || fail "$needed is not installed here"
+  owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n1 | cut -d: -f1) \
+    || owner=$(dpkg -S "$path" | head -n1 | cut -d: -f1)
+  grep -qx "$owner" <<<"$declared" || fail "$needed comes from $owner, which the package does not declare"
+done < <(readelf -d "$game" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+echo "deb: ok ($(basename "$deb"); Depends: $depends)"
