@@ -1,0 +1,183 @@
+// The about window as the player sees it: where everything stands, what it
+// says, and which clicks it reports.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "about_window.h"
+#include "look.h"
+#include "texts.h"
+
+namespace trelavka {
+namespace {
+
+struct Expected {
+  const char* name;
+  QRect place;  // pixels: the layout's twips divided by 15
+  double points;  // 0: the window's own font
+};
+
+// Written out here, not read from the window's table, so a slip there shows.
+const Expected kExpected[] = {
+    {"Picture1", {0, 0, 580, 222}, 0},     {"Label1", {205, 229, 172, 24}, 12},
+    {"Label2", {232, 256, 116, 15}, 9.75}, {"Label3", {234, 273, 98, 21}, 12},
+    {"Label4", {208, 296, 163, 18}, 9.75}, {"Label5", {456, 312, 120, 13}, 0},
+};
+
+class AboutWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<AboutWindow>();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  QLabel* control(const char* name) const {
+    return window_->findChild<QLabel*>(QString::fromLatin1(name));
+  }
+  // A click where the player would make it: on whatever lies under the point.
+  void clickAt(QPoint pos, Qt::MouseButton button = Qt::LeftButton) const {
+    clickOn(window_.get(), pos, button);
+  }
+  static void clickOn(QWidget* window, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+    QWidget* target = window->childAt(pos);
+    if (target == nullptr) target = window;
+    QTest::mouseClick(target, button, {}, target->mapFrom(window, pos));
+  }
+
+  std::unique_ptr<AboutWindow> window_;
+};
+
+TEST_F(AboutWindowTest, IsAFixedModelessWindowOfItsOwn) {
+  EXPECT_EQ(window_->windowTitle(), "O Trelavka");
+  EXPECT_EQ(window_->parentWidget(), nullptr);
+  EXPECT_TRUE(window_->isWindow());
+  EXPECT_EQ(window_->windowModality(), Qt::NonModal);
+  EXPECT_EQ(window_->size(), QSize(577, 327));
+  EXPECT_EQ(window_->minimumSize(), QSize(577, 327));
+  EXPECT_EQ(window_->maximumSize(), QSize(577, 327));
+  const Qt::WindowFlags flags = window_->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window_->windowIcon().pixmap(48, 48).isNull());
+  const QRect screen = window_->screen()->availableGeometry();
+  EXPECT_LE((window_->geometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+TEST_F(AboutWindowTest, ControlsStandWhereTheLayoutSays) {
+  for (const Expected& e : kExpected) {
+    QLabel* c = control(e.name);
+    ASSERT_NE(c, nullptr) << e.name;
+    EXPECT_EQ(c->geometry(), e.place) << e.name;
+    EXPECT_TRUE(c->toolTip().isEmpty()) << e.name;
+    if (e.points > 0) {
+      EXPECT_DOUBLE_EQ(c->font().pointSizeF(), e.points) << e.name;
+      EXPECT_TRUE(c->font().bold()) << e.name;
+    } else {
+      EXPECT_EQ(c->font(), window_->font()) << e.name;
+    }
+  }
+  EXPECT_EQ(window_->findChildren<QWidget*>().size(), std::size(kExpected));
+  EXPECT_TRUE(window_->toolTip().isEmpty());
+}
+
+TEST_F(AboutWindowTest, CreditsFitTheirBoxesInTheGameFont) {
+  const std::pair<const char*, QString> texts[] = {
+      {"Label1", "Programing, Grafika"},
+      {"Label2", "Tým Trelavka"},
+      {"Label3", "Betatesting"},
+      {"Label4", "Tým Trelavka"},
+  };
+  for (const auto& [name, text] : texts) {
+    QLabel* c = control(name);
+    EXPECT_EQ(c->text(), text) << name;
+    EXPECT_EQ(QFontInfo(c->font()).family(), fontFamily()) << name;
+    EXPECT_LE(c->fontMetrics().horizontalAdvance(text), c->width()) << name;
+    EXPECT_LE(c->fontMetrics().ascent(), c->height()) << name;
+  }
+}
+
+TEST_F(AboutWindowTest, LinkShowsTheAddressAsPlainBlackText) {
+  QLabel* link = control("Label5");
+  const QString address = QString::fromUtf8(text::kMakerAddress.data(),
+                                            static_cast<qsizetype>(text::kMakerAddress.size()));
+  EXPECT_EQ(link->textFormat(), Qt::PlainText);
+  EXPECT_LE(link->fontMetrics().horizontalAdvance(link->text()), link->width());
+  // Whole, or cut short with an ellipsis where the box ends.
+  const QString shown = link->text();
+  if (shown != address) {
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(address.startsWith(shown.chopped(1))) << shown.toStdString();
+    EXPECT_GE(shown.size(), 12) << "hardly any of the address is left";
+  }
+  EXPECT_FALSE(link->font().underline());
+  EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(link->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(AboutWindowTest, LogoIsDrawnUnscaledFromTheTopLeft) {
+  const QImage logo = QImage(imageResource("logo.jpg")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(logo.size(), QSize(579, 222));
+  const QImage shot = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shot.size(), QSize(577, 327));
+  for (QPoint p : {QPoint(0, 0), QPoint(120, 40), QPoint(300, 111), QPoint(576, 221)}) {
+    EXPECT_EQ(shot.pixel(p), logo.pixel(p)) << p.x() << "," << p.y();
+  }
+  // Below the logo the window's own colour shows.
+  EXPECT_EQ(shot.pixel(20, 300), window_->palette().color(QPalette::Window).rgb());
+}
+
+TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoAndLinkOnly) {
+  QSignalSpy clicks(window_.get(), &AboutWindow::clicked);
+  auto reported = [&] {
+    std::vector<AboutTarget> targets;
+    for (const auto& args : clicks) targets.push_back(args.at(0).value<AboutTarget>());
+    clicks.clear();
+    return targets;
+  };
+
+  clickAt({20, 300});
+  EXPECT_EQ(reported(), std::vector{AboutTarget::Form});
+  clickAt({100, 100});
+  EXPECT_EQ(reported(), std::vector{AboutTarget::Logo});
+  clickAt(control("Label5")->geometry().center());
+  clickAt(control("Label5")->geometry().center());
+  EXPECT_EQ(reported(), (std::vector{AboutTarget::Address, AboutTarget::Address}));
+  for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
+    clickAt(control(name)->geometry().center());
+    EXPECT_EQ(reported(), std::vector<AboutTarget>{}) << name;
+  }
+  // Only the left button clicks, and only where it was pressed.
+  clickAt({100, 100}, Qt::RightButton);
+  QTest::mousePress(control("Picture1"), Qt::LeftButton, {}, {100, 100});
+  QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, {20, 300});
+  EXPECT_EQ(reported(), std::vector<AboutTarget>{});
+}
+
+TEST_F(AboutWindowTest, CloseBoxReportsAndLeavesTheWindowToItsOwner) {
+  QSignalSpy clicks(window_.get(), &AboutWindow::clicked);
+  EXPECT_FALSE(window_->close());
+  ASSERT_EQ(clicks.size(), 1);
+  EXPECT_EQ(clicks.at(0).at(0).value<AboutTarget>(), AboutTarget::CloseBox);
+  EXPECT_TRUE(window_->isVisible());
+}
+
+// The owner deletes the window when the rules close it, from the very signal
+// the click sent.
+TEST_F(AboutWindowTest, OwnerMayDeleteItFromTheSignal) {
+  QPointer<AboutWindow> window = window_.release();
+  QObject::connect(window, &AboutWindow::clicked, window, &QObject::deleteLater);
+  clickOn(window, {100, 100});
+  QTest::qWait(0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace
+}  // namespace trelavka

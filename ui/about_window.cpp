@@ -1,0 +1,156 @@
+#include "about_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyle>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "layout.h"
+#include "look.h"
+#include "texts.h"
+
+namespace trelavka {
+namespace {
+
+using layout::Twips;
+
+inline constexpr std::string_view kTitle = "O Trelavka";
+inline constexpr Twips kClient{0, 0, 8655, 4905};
+// Author and beta testers alike: we credit the team, not invented people.
+inline constexpr std::string_view kTeam = "Tým Trelavka";
+
+enum class Kind : std::uint8_t { Picture, Label, Link };
+
+struct Control {
+  std::string_view name;
+  Kind kind;
+  Twips place;
+  std::string_view content;  // a picture's image file, else the text
+  double points = 0;         // 0: the window's own font
+  bool bold = false;
+  std::optional<AboutTarget> click{};
+};
+
+inline constexpr std::array<Control, 6> kControls{{
+    {"Picture1", Kind::Picture, {0, 0, 8700, 3330}, "logo.jpg", 0, false, AboutTarget::Logo},
+    {"Label1", Kind::Label, {3075, 3435, 2580, 360}, "Programing, Grafika", 12, true},
+    {"Label2", Kind::Label, {3480, 3840, 1740, 225}, kTeam, 9.75, true},
+    {"Label3", Kind::Label, {3510, 4095, 1470, 315}, "Betatesting", 12, true},
+    {"Label4", Kind::Label, {3120, 4440, 2445, 270}, kTeam, 9.75, true},
+    {"Label5", Kind::Link, {6840, 4680, 1800, 195}, text::kMakerAddress, 0, false,
+     AboutTarget::Address},
+}};
+
+// The property that ties a widget to its row.
+constexpr const char* kRow = "aboutRow";
+
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QRect rectOf(Twips t) {
+  const layout::Pixels p = layout::toPixels(t);
+  return {p.x, p.y, p.width, p.height};
+}
+
+QLabel* build(const Control& c, QWidget* window) {
+  auto* label = new QLabel(window);
+  label->setObjectName(qs(c.name));
+  label->setGeometry(rectOf(c.place));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (c.kind == Kind::Picture) {
+    // Unscaled from its top-left corner; the window clips what overhangs.
+    label->setPixmap(QPixmap(imageResource(c.content)));
+    return label;
+  }
+  label->setTextFormat(Qt::PlainText);
+  QString text = qs(c.content);
+  if (c.points > 0) {
+    QFont f(fontFamily());
+    f.setPointSizeF(c.points);
+    f.setBold(c.bold);
+    label->setFont(f);
+  }
+  if (c.kind == Kind::Link) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+    label->setCursor(Qt::CrossCursor);
+    // An address too long for its box loses its tail, not its box.
+    text = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+  }
+  label->setText(text);
+  return label;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  // It must not keep the program alive once the main window is gone.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setWindowTitle(qs(kTitle));
+  setWindowIcon(gameIcon());
+  setFont(fontFor(layout::Font::Window));
+  setFixedSize(rectOf(kClient).size());
+
+  // The toolkit has no colour for a window's border; Mid is the palette's
+  // shade for frames and borders, a grey like the classic active border.
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QApplication::palette().color(QPalette::Active, QPalette::Mid));
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    QLabel* control = build(kControls[row], this);
+    control->setProperty(kRow, static_cast<int>(row));
+  }
+}
+
+void AboutWindow::showEvent(QShowEvent* event) {
+  // The frame is not known before the first show; the client area is centred.
+  if (!event->spontaneous()) {
+    if (QScreen* s = screen()) {
+      setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size(),
+                                      s->availableGeometry()));
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  emit clicked(AboutTarget::CloseBox);
+}
+
+int AboutWindow::targetAt(QPoint pos) const {
+  const QWidget* child = childAt(pos);
+  if (child == nullptr) return static_cast<int>(AboutTarget::Form);
+  const QVariant row = child->property(kRow);
+  if (!row.isValid()) return -1;
+  const auto& click = kControls[static_cast<std::size_t>(row.toInt())].click;
+  return click ? static_cast<int>(*click) : -1;
+}
+
+void AboutWindow::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton ? targetAt(event->position().toPoint()) : -1;
+}
+
+// A click is a press and a release over the same control.
+void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const int pressed = pressed_;
+  pressed_ = -1;
+  if (event->button() != Qt::LeftButton || pressed < 0) return;
+  if (targetAt(event->position().toPoint()) != pressed) return;
+  emit clicked(static_cast<AboutTarget>(pressed));
+}
+
+}  // namespace trelavka

@@ -1,0 +1,34 @@
+// The about window: the maker's logo, the credits and the link to the maker's
+// web page. It only reports clicks; the rules decide what they do.
+#pragma once
+
+#include <QWidget>
+
+#include "game.h"
+
+namespace trelavka {
+
+class AboutWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  AboutWindow();
+
+  // The close box reports CloseBox and leaves the window standing: whoever
+  // owns it deletes it (deleteLater) when the rules close it.
+  Q_SIGNAL void clicked(trelavka::AboutTarget target);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // What a click at this point of the client area reports, if anything.
+  int targetAt(QPoint pos) const;
+
+  int pressed_ = -1;  // targetAt() of the pending press, -1: none
+};
+
+}  // namespace trelavka
