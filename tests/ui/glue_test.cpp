@@ -1,0 +1,242 @@
+// The window, the port and the dispatch between them and the rules: what the
+// player does reaches the rules, what the rules change reaches the screen,
+// message boxes hold the game clock, and leaving ends the program.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include "about_window.h"
+#include "support.h"
+#include "session.h"
+#include "texts.h"
+
+namespace trelavka {
+namespace {
+
+using testing::answerNextBox;
+using testing::describe;
+using testing::SeenBox;
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QAction* menuAction(MainWindow& window, const char* name) {
+  return window.menuBar()->findChild<QAction*>(u(name));
+}
+
+// Catches the addresses the game hands to the browser.
+class Browser : public QObject {
+  Q_OBJECT
+
+ public:
+  Browser() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+  ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+  Q_INVOKABLE void open(const QUrl& url) { opened << url.toString(); }
+  QStringList opened;
+};
+
+// Runs the event loop until the program is told to end, or 5 s pass (-1).
+// The last window closing would end the loop by itself: switched off here, so
+// only the game's own exit counts.
+int runUntilExit(const std::function<void()>& action) {
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  QTimer::singleShot(0, action);
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+  watchdog.start(5000);
+  const int code = QCoreApplication::exec();
+  QGuiApplication::setQuitOnLastWindowClosed(true);
+  return code;
+}
+
+void dropDeleted() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+TEST(Glue, WelcomeBoxComesBeforeTheWindowWithNoIconAndOnlyOk) {
+  Session session;
+  SeenBox seen;
+  bool windowShown = true;
+  answerNextBox([&](QMessageBox& box) {
+    seen = describe(box);
+    windowShown = session.window().isVisible();
+  });
+  session.load();
+  EXPECT_EQ(seen.title, u("VÍTEJ NOVÝ STAROSTO"));
+  EXPECT_TRUE(seen.text.startsWith(u("Minulý starosta umřel")));
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.buttons, 1);
+  EXPECT_FALSE(windowShown);
+  EXPECT_FALSE(session.game().ended());
+}
+
+TEST(Glue, ModelChangesReachTheScreen) {
+  Session session;
+  Model& model = session.model();
+  MainWindow& window = session.window();
+  model.setShown(Picture::Picture12, true);
+  EXPECT_FALSE(window.control("Picture12")->isHidden());
+  model.setShown(Picture::Picture12, false);
+  EXPECT_TRUE(window.control("Picture12")->isHidden());
+  model.setShown(Label::Label5, true);
+  EXPECT_FALSE(window.control("Label5")->isHidden());
+  model.writeCounter(kPopulation, -1234567890123);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(window.control("Text2"))->text(), u("-1234567890123"));
+  model.setButtonShown(Button::Command3, true);
+  model.setButtonEnabled(Button::Command3, false);
+  EXPECT_FALSE(window.control("Command3")->isHidden());
+  EXPECT_FALSE(window.control("Command3")->isEnabled());
+}
+
+TEST(Glue, ButtonsStartAndPauseTheGame) {
+  Session session;
+  MainWindow& window = session.window();
+  window.showCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QTest::mouseClick(window.control("Command2"), Qt::LeftButton);
+  EXPECT_TRUE(session.model().timerOn(Timer::Timer));
+  EXPECT_TRUE(window.control("Command2")->isHidden());
+  EXPECT_FALSE(window.control("Command3")->isHidden());
+  QTest::mouseClick(window.control("Command3"), Qt::LeftButton);
+  EXPECT_FALSE(session.model().timerOn(Timer::Timer));
+  EXPECT_FALSE(window.control("Command2")->isHidden());
+  // A click on a picture or a label belongs to no rule.
+  QTest::mouseClick(window.control("Picture7"), Qt::LeftButton);
+  QTest::mouseClick(window.control("Label1"), Qt::LeftButton);
+  EXPECT_EQ(session.model().counter(kMoney), 2500000);
+}
+
+TEST(Glue, HelpMenuShowsItsBox) {
+  Session session;
+  SeenBox seen;
+  answerNextBox([&](QMessageBox& box) { seen = describe(box); });
+  menuAction(session.window(), "nápověda")->trigger();
+  EXPECT_EQ(seen.title, u("Nápověda"));
+  EXPECT_EQ(seen.text.size(), 276);
+  EXPECT_EQ(seen.buttons, 1);
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+// However many game ticks fall due while a box is open, one step follows its
+// close, from the event loop, not nested in the handler that opened it.
+TEST(Glue, TicksDueDuringABoxBecomeOneStepAfterIt) {
+  Session session;
+  Model& model = session.model();
+  Dispatch& dispatch = session.dispatch();
+  dispatch.press(Button::Command2);
+  std::int64_t dayInside = -1;
+  answerNextBox([&](QMessageBox&) {
+    for (int i = 0; i < 3; ++i) dispatch.tick(Timer::Timer);
+    dayInside = model.counter(kDay);
+  });
+  dispatch.choose("nápověda");
+  EXPECT_EQ(dayInside, 1);
+  EXPECT_EQ(model.counter(kDay), 1);  // not yet: the menu's handler has just returned
+  QCoreApplication::processEvents();
+  EXPECT_EQ(model.counter(kDay), 2);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(model.counter(kDay), 2);
+}
+
+TEST(Glue, TheRealClockHoldsTheDayWhileABoxIsOpen) {
+  // 280 ms a day; the box stays open across two due ticks.
+  Session session(0.1);
+  Model& model = session.model();
+  session.dispatch().press(Button::Command2);
+  QElapsedTimer since;
+  since.start();
+  std::int64_t dayBeforeClose = -1;
+  answerNextBox(
+      [&](QMessageBox&) {
+        QTimer::singleShot(640, [&] { dayBeforeClose = model.counter(kDay); });
+      },
+      650);
+  menuAction(session.window(), "nápověda")->trigger();
+  const qint64 closedAt = since.elapsed();
+  EXPECT_EQ(dayBeforeClose, 1);
+  EXPECT_EQ(model.counter(kDay), 1);
+  // The kept step follows at once; the next real one at 840 ms.
+  QTest::qWait(20);
+  if (since.elapsed() < 820) {
+    EXPECT_EQ(model.counter(kDay), 2) << "closed at " << closedAt;
+  }
+  // Later, each real tick is one day again: two ticks held by the box made one step.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return since.elapsed() >= 1000; }, 2000));
+  const qint64 t = since.elapsed();
+  if (t % 280 > 30 && t % 280 < 250) {
+    EXPECT_EQ(model.counter(kDay), t / 280) << "at " << t;
+  }
+}
+
+TEST(Glue, AboutWindowOpensOnceRaisesAndCloses) {
+  Browser browser;
+  Session session;
+  QAction* about = menuAction(session.window(), "osim");
+  about->trigger();
+  AboutWindow* window = session.port().aboutWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  about->trigger();
+  EXPECT_EQ(session.port().aboutWindow(), window);
+  emit window->clicked(AboutTarget::Address);
+  EXPECT_EQ(browser.opened, QStringList{QString::fromUtf8(text::kMakerAddress.data())});
+  EXPECT_EQ(session.port().aboutWindow(), window);
+  emit window->clicked(AboutTarget::Logo);
+  EXPECT_EQ(session.port().aboutWindow(), nullptr);
+  EXPECT_FALSE(session.model().aboutOpen());
+  dropDeleted();
+  about->trigger();
+  ASSERT_NE(session.port().aboutWindow(), nullptr);
+  EXPECT_TRUE(session.port().aboutWindow()->isVisible());
+}
+
+TEST(Glue, KonecEndsTheProgramAndTakesTheAboutWindowAlong) {
+  Session session;
+  session.window().showCentred();
+  menuAction(session.window(), "osim")->trigger();
+  QPointer<AboutWindow> about = session.port().aboutWindow();
+  ASSERT_FALSE(about.isNull());
+  const int code = runUntilExit([&] { menuAction(session.window(), "Konec")->trigger(); });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(session.game().ended());
+  EXPECT_FALSE(session.window().isVisible());
+  dropDeleted();
+  EXPECT_TRUE(about.isNull());
+}
+
+TEST(Glue, CloseBoxEndsTheProgramLikeKonec) {
+  Session session;
+  session.window().showCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&session.window()));
+  menuAction(session.window(), "osim")->trigger();
+  QPointer<AboutWindow> about = session.port().aboutWindow();
+  const int code = runUntilExit([&] { session.window().close(); });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(session.game().ended());
+  EXPECT_FALSE(session.window().isVisible());
+  dropDeleted();
+  EXPECT_TRUE(about.isNull());
+}
+
+TEST(Glue, CtrlKEndsTheProgram) {
+  Session session;
+  MainWindow& window = session.window();
+  window.showCentred();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const int code = runUntilExit([&] { QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier); });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(session.game().ended());
+}
+
+}  // namespace
+}  // namespace trelavka
+
+#include "glue_test.moc"

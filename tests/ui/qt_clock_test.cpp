@@ -1,0 +1,103 @@
+// The real clock, run faster: ticks come on a deadline schedule measured
+// from the moment a timer is switched on, so slow handlers and stalls never
+// push later ticks back.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QThread>
+#include <vector>
+
+#include "clock.h"
+
+namespace trelavka {
+namespace {
+
+constexpr double kScale = 0.05;     // the game day: 140 ms
+constexpr double kDayMs = 2800 * kScale;
+constexpr qint64 kLateMs = 100;     // generous: shared machines, sanitizers
+
+struct Recorder {
+  QElapsedTimer since;
+  std::vector<qint64> gameTicks;
+  std::vector<qint64> animationTicks;  // Timer8's, the quickest
+  int slowMs = 0;
+
+  QtClock::Sink sink() {
+    return [this](Timer t) {
+      if (t == Timer::Timer) {
+        gameTicks.push_back(since.elapsed());
+        if (slowMs > 0) QThread::msleep(static_cast<unsigned long>(slowMs));
+      } else if (t == Timer::Timer8) {
+        animationTicks.push_back(since.elapsed());
+      }
+    };
+  }
+  bool waitForGameTicks(std::size_t n) {
+    return QTest::qWaitFor([&] { return gameTicks.size() >= n; }, 20000);
+  }
+};
+
+void expectOnSchedule(const std::vector<qint64>& ticks, double intervalMs, qint64 offset = 0) {
+  for (std::size_t k = 0; k < ticks.size(); ++k) {
+    const double due = static_cast<double>(k + 1) * intervalMs + static_cast<double>(offset);
+    EXPECT_GE(static_cast<double>(ticks[k]), due - 2.0) << "tick " << k + 1;
+    EXPECT_LE(static_cast<double>(ticks[k]), due + kLateMs) << "tick " << k + 1;
+  }
+}
+
+TEST(Clock, AnimationTimersCountFromTheWindowsCreation) {
+  Model model;
+  Recorder r;
+  r.since.start();
+  QtClock clock(model, r.sink(), kScale);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return r.animationTicks.size() >= 3; }, 5000));
+  expectOnSchedule({r.animationTicks.begin(), r.animationTicks.begin() + 3}, 2000 * kScale);
+  EXPECT_TRUE(r.gameTicks.empty());  // the game waits for "Start hry"
+}
+
+TEST(Clock, GameDaysFallOnTheirDeadlinesEvenWithSlowSteps) {
+  Model model;
+  Recorder r;
+  r.slowMs = 35;  // a step that takes a quarter of the day must not push the next one back
+  QtClock clock(model, r.sink(), kScale);
+  r.since.start();
+  model.setTimerOn(Timer::Timer, true);
+  ASSERT_TRUE(r.waitForGameTicks(25));
+  expectOnSchedule(r.gameTicks, kDayMs);
+}
+
+TEST(Clock, AStallIsCaughtUpWithoutShiftingTheSchedule) {
+  Model model;
+  Recorder r;
+  QtClock clock(model, r.sink(), kScale);
+  r.since.start();
+  model.setTimerOn(Timer::Timer, true);
+  ASSERT_TRUE(r.waitForGameTicks(2));
+  QThread::msleep(3 * static_cast<unsigned long>(kDayMs));  // the whole program stalls
+  ASSERT_TRUE(r.waitForGameTicks(10));
+  const std::vector<qint64> after(r.gameTicks.begin() + 6, r.gameTicks.begin() + 10);
+  expectOnSchedule(after, kDayMs, static_cast<qint64>(6 * kDayMs));
+}
+
+TEST(Clock, SwitchingOnAgainCountsAfreshAndOffStopsAtOnce) {
+  Model model;
+  Recorder r;
+  QtClock clock(model, r.sink(), kScale);
+  r.since.start();
+  model.setTimerOn(Timer::Timer, true);
+  ASSERT_TRUE(r.waitForGameTicks(1));
+  QTest::qWait(static_cast<int>(kDayMs / 2));
+  model.setTimerOn(Timer::Timer, false);
+  EXPECT_EQ(clock.remaining(Timer::Timer), -1);
+  QTest::qWait(static_cast<int>(kDayMs * 2));
+  ASSERT_EQ(r.gameTicks.size(), 1u);
+  const qint64 restart = r.since.elapsed();
+  model.setTimerOn(Timer::Timer, true);
+  ASSERT_TRUE(r.waitForGameTicks(3));
+  r.gameTicks.erase(r.gameTicks.begin());
+  expectOnSchedule(r.gameTicks, kDayMs, restart);
+}
+
+}  // namespace
+}  // namespace trelavka
