@@ -1,0 +1,107 @@
+// The houses of the town map on their own timers, whatever the game does.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "town.h"
+
+namespace trelavka::testing {
+namespace {
+
+// The animated houses that stand, by number; Picture7 never changes.
+std::string houses(const Town& town) {
+  std::string out;
+  for (int n : {6, 7, 8, 9, 13, 14, 15, 22, 23, 25, 27, 28}) {
+    if (town.shown(pictureAt(static_cast<std::size_t>(n - 1)))) {
+      out += (out.empty() ? "" : " ") + std::to_string(n);
+    }
+  }
+  return out;
+}
+
+struct Moment {
+  std::int64_t ms;
+  std::string houses;  // from this moment on
+};
+
+// Every change of the first 140 s; 2 s, 30 s and 85 s tick with nothing to see.
+const std::vector<Moment> kTimeline{
+    {0, "6 7"},
+    {2000, "6 7"},
+    {6000, "6 7 8"},
+    {9999, "6 7 8 27"},
+    {12000, "7 8 9 27"},
+    {20000, "7 8 9 27 28"},
+    {30000, "7 8 9 13 27 28"},
+    {38000, "7 8 9 13 22 27 28"},
+    {42000, "7 8 9 13 15 22 27 28"},
+    {50000, "7 8 9 13 15 22 27"},
+    {55000, "7 8 9 13 15 22 25 27"},
+    {60000, "7 8 9 13 14 15 22 25 27"},
+    {70000, "7 8 9 13 14 15 22 25 27 28"},
+    {85000, "7 8 9 13 14 15 22 27 28"},
+    {98000, "7 8 9 13 14 15 22 23 27 28"},
+    {100000, "7 8 9 13 14 15 23 27 28"},
+    {120000, "7 8 9 13 14 15 23 27"},
+    {138000, "7 8 9 13 14 15 22 23 27"},
+    {140000, "7 8 9 13 14 15 22 23 25 27 28"},
+};
+
+// Blinking from then on: Picture22 62 s on / 38 s off from 38 s, Picture28
+// 50 on / 20 off from 70 s, Picture25 30 on / 55 off from 55 s.
+bool blinkShown(std::int64_t s, std::int64_t from, std::int64_t on, std::int64_t period) {
+  return s >= from && (s - from) % period < on;
+}
+
+void expectTheTimeline(Town& town, const std::string& situation) {
+  for (std::size_t i = 1; i < kTimeline.size(); ++i) {
+    town.waitUntil(kTimeline[i].ms - 1);
+    ASSERT_EQ(houses(town), kTimeline[i - 1].houses) << situation << " before " << kTimeline[i].ms;
+    town.game.wait(1);
+    ASSERT_EQ(houses(town), kTimeline[i].houses) << situation << " at " << kTimeline[i].ms;
+  }
+  for (std::int64_t s = 141; s <= 1000; ++s) {
+    town.waitUntil(s * 1000);
+    ASSERT_EQ(town.shown(Picture::Picture22), blinkShown(s, 38, 62, 100)) << situation << s;
+    ASSERT_EQ(town.shown(Picture::Picture28), blinkShown(s, 70, 50, 70)) << situation << s;
+    ASSERT_EQ(town.shown(Picture::Picture25), blinkShown(s, 55, 30, 85)) << situation << s;
+    ASSERT_TRUE(town.shown(Picture::Picture23));
+    ASSERT_FALSE(town.shown(Picture::Picture6));
+  }
+  EXPECT_FALSE(town.timerOn(Timer::Timer14));
+  EXPECT_FALSE(town.shown(Picture::Picture31));
+}
+
+TEST(Animation, TheMapLivesOnItsOwnScheduleWhateverTheGameDoes) {
+  const std::vector<std::pair<std::string, std::function<void(Town&)>>> situations{
+      {"never started", [](Town&) {}},
+      {"running", [](Town& t) { t.game.press(Button::Command2); }},
+      {"paused",
+       [](Town& t) {
+         t.game.press(Button::Command2);
+         t.game.press(Button::Command3);
+       }},
+      {"lost",
+       [](Town& t) {
+         t.game.press(Button::Command2);
+         t.game.set(kPopularity, -11);
+       }},
+  };
+  for (const auto& [situation, setUp] : situations) {
+    Town town;
+    EXPECT_EQ(houses(town), kTimeline[0].houses);
+    setUp(town);
+    expectTheTimeline(town, situation);
+  }
+}
+
+TEST(Animation, TicksChangeOnlyPicturesNeverTheCounters) {
+  Town town;
+  const std::string counters = town.game.model().counterText(kMoney);
+  town.game.wait(1000000);
+  EXPECT_TRUE(town.take().empty());
+  EXPECT_EQ(town.game.model().counterText(kMoney), counters);
+}
+
+}  // namespace
+}  // namespace trelavka::testing
