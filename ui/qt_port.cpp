@@ -1,6 +1,7 @@
 #include "qt_port.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -33,6 +34,7 @@ void QtPort::showMessage(std::string_view title, std::string_view text) {
   QWidget* parent = mainWindow_ && mainWindow_->isVisible() ? mainWindow_.data() : nullptr;
   QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on the button
   box.exec();
 }
 
