@@ -3,6 +3,7 @@
 // shortest script that still breaks it, ready for trelavka-scenario.
 //
 //   trelavka-invariants [--seeds N] [--first S] [--actions M]
+//   trelavka-invariants --soak STEPS     one long game, memory must stay flat
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "fuzz.h"
+#include "soak.h"
 #include "scenario.h"
 
 namespace {
@@ -22,6 +24,28 @@ std::uint64_t numberArg(int& i, int argc, char** argv) {
   return std::strtoull(argv[++i], nullptr, 10);
 }
 
+// Resident memory may grow by this much over the soak's last nine tenths.
+constexpr long kFlatKb = 1024;
+
+int soak(std::int64_t steps) {
+  const auto r = trelavka::fuzz::soak(steps);
+  std::cout << r.steps << " time steps, money " << r.money << ", resident memory "
+            << r.rssBeforeKb << " kB -> " << r.rssAfterKb << " kB\n";
+  if (r.failure) {
+    std::cout << "breaks " << r.failure->invariant << ": " << r.failure->detail << "\n";
+    return 1;
+  }
+  if (r.steps != steps || r.money <= 2147483647) {
+    std::cout << "the game did not run its steps past the 32-bit range\n";
+    return 1;
+  }
+  if (r.rssAfterKb - r.rssBeforeKb > kFlatKb) {
+    std::cout << "memory grew\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,10 +56,12 @@ int main(int argc, char** argv) {
       seeds = numberArg(i, argc, argv);
     } else if (arg == "--first") {
       first = numberArg(i, argc, argv);
+    } else if (arg == "--soak") {
+      return soak(static_cast<std::int64_t>(numberArg(i, argc, argv)));
     } else if (arg == "--actions") {
       length = numberArg(i, argc, argv);
     } else {
-      std::cerr << "usage: trelavka-invariants [--seeds N] [--first S] [--actions M]\n";
+      std::cerr << "usage: trelavka-invariants [--seeds N] [--first S] [--actions M] | --soak STEPS\n";
       return 2;
     }
   }

@@ -1,0 +1,52 @@
+#include "soak.h"
+
+#include <array>
+#include <fstream>
+#include <string>
+
+#include "session.h"
+
+namespace trelavka::fuzz {
+
+long residentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  long kb = 0;
+  while (status >> key) {
+    if (key == "VmRSS:") {
+      status >> kb;
+      return kb;
+    }
+    status.ignore(1 << 16, '\n');
+  }
+  return 0;
+}
+
+SoakResult soak(std::int64_t steps) {
+  using K = Action::Kind;
+  Session session;
+  Checker checker;
+  SoakResult result;
+  result.failure = checker.observe(session.load());
+  auto act = [&](Action a) {
+    if (!result.failure && session.legal(a)) result.failure = checker.observe(session.run(a));
+  };
+  act({K::Set, "Text1", 40'000'000});
+  for (const char* item : {"Sídliště", "Obchod", "Policie", "Hasiči", "Nemocnice", "Kanalizace",
+                           "Plynofikace", "Telefon", "Moderní", "trhy", "festival"}) {
+    act({K::Menu, item});
+  }
+  act({K::Press, "Command2"});
+  const Action step{K::Step};
+  const Action houses{K::Wait, {}, 2800};  // the animation and the game clock go on too
+  for (std::int64_t i = 0; i < steps && !result.failure && !session.quit(); ++i) {
+    if (i == steps / 10) result.rssBeforeKb = residentKb();
+    act(i % 1000 == 999 ? houses : step);
+    ++result.steps;
+  }
+  result.rssAfterKb = residentKb();
+  result.money = session.snapshot().counters[index(kMoney)];
+  return result;
+}
+
+}  // namespace trelavka::fuzz
