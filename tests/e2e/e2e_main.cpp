@@ -1,0 +1,18 @@
+// The game as the player gets it, plus the test hook on stdin/stdout. Keep the
+// start-up in step with ui/main.cpp.
+#include <QApplication>
+
+#include "hook.h"
+#include "look.h"
+#include "session.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  trelavka::installLook();
+  trelavka::Session session;
+  trelavka::E2eHook hook(session);
+  session.load();
+  if (session.game().ended()) return 0;
+  session.window().showCentred();
+  return QApplication::exec();
+}

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Plays the game as a person would: the welcome box, the window, buying the
+# housing estate, a refused purchase, a day passing, a pause, the help, the about
+# window (closed by its logo, opened again) and Ctrl+K. What the player sees is
+# read from window titles and the screen's pixels; with --hook (the test build)
+# also the counters, shown controls and box texts, exactly.
+# Usage: play.sh GAME RUN_DIR ARTIFACTS SOURCE_DIR [--hook]
+game=$1 run_dir=$2 artifacts=$3 src=$4 mode=${5:-}
+. "$(dirname "$0")/lib.sh"
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
+with_hook() { [ "$mode" = --hook ]; }
+
+start_x
+start_game "$game" "$run_dir" $mode
+
+note "the welcome box comes before the window"
+wait_window "VÍTEJ NOVÝ STAROSTO" >/dev/null
+! window Trelavka >/dev/null || fail "the main window is shown before the welcome box was closed"
+shot 01-welcome
+if with_hook; then
+  expect_field text "Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš udělat vše proto, aby město prosperovalo a dál se rozrůstalo."
+fi
+ok_box "VÍTEJ NOVÝ STAROSTO"
+
+w=$(wait_window Trelavka)
+read -r win_w win_h < <(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
+[ "$win_w" = 663 ] || fail "the window is $win_w pixels wide, not 663"
+bar=$((win_h - 496))  # the menu bar's height; the client area below it is 663 x 496
+[ "$bar" -gt 10 ] && [ "$bar" -lt 60 ] || fail "odd window height $win_h"
+map_top=$((bar + 88))
+shot 02-start "$w"
+if with_hook; then
+  expect_field Text1 2500000; expect_field Text2 300; expect_field Text3 20; expect_field Text4 1
+  expect_field visible "Command2,Label1,Label2,Label3,Label4,Picture1,Picture16,Picture17,Picture18,Picture6,Picture7"
+fi
+
+# The start and pause buttons share one place in the strip.
+button_x=383 button_y=$((bar + 51))
+button_box="111x30+328+$((bar + 36))"
+# The pointer leaves the button after a click, so that its hover look does not count.
+press_button() { click "$w" "$button_x" "$button_y"; xdotool mousemove --window "$w" 10 300; }
+# Whether the button looks different from button-was.png (the other caption).
+button_changed() {
+  screen now
+  crop "$work/now.png" "$button_box" "$work/button-now.png"
+  [ "$(differing_pixels "$work/button-was.png" "$work/button-now.png")" != 0 ]
+}
+day_box="65x15+364+$((bar + 4))"  # the day's text field
+screen() { import -window "$w" "$work/$1.png"; }
+day_shows_change() { screen now; crop "$work/now.png" "$day_box" "$work/day-now.png"; [ "$(differing_pixels "$work/day-start.png" "$work/day-now.png")" != 0 ]; }
+
+note "Stavby > Sídliště: the estate stands and the counters change"
+# Where the estate's picture lies in the window, less a strip at its left that
+# a house of the animations may cover later.
+estate_box="209x169+432+$((map_top + 108))"
+crop "$src/assets/images/estate.gif[0]" "209x169+8+0" "$work/estate-want.png"
+estate_drawn() { screen now; crop "$work/now.png" "$estate_box" "$work/estate-now.png"; [ "$(differing_pixels "$work/estate-want.png" "$work/estate-now.png")" = 0 ]; }
+! estate_drawn || fail "the estate is drawn before it was bought"
+menu "$w" 1 Down Down Return
+wait_for 5 estate_drawn || fail "the estate's picture is not on the map after buying it"
+shot 04-estate "$w"
+if with_hook; then
+  visible Picture10 || fail "Picture10 is not shown"
+  expect_field Text1 0; expect_field Text2 600; expect_field Text3 25
+fi
+
+note "Stavby > Hypermarket is refused"
+menu "$w" 1 Down Return
+wait_window "Nejde postavit" >/dev/null
+shot 05-refused
+if with_hook; then expect_field text "Nemáte dost peněz"; fi
+ok_box "Nejde postavit"
+if with_hook; then
+  ! visible Picture12 || fail "the refused hypermarket stands"
+  expect_field Text1 0; expect_field Text2 600; expect_field Text3 25
+fi
+
+note "Start hry: a day passes after 2.8 s"
+screen before-start
+crop "$work/before-start.png" "$day_box" "$work/day-start.png"
+crop "$work/before-start.png" "$button_box" "$work/button-was.png"
+press_button  # "Start hry"
+started=$(date +%s%N)
+wait_for 3 button_changed || fail "the button still reads \"Start hry\" after a click on it"
+crop "$work/now.png" "$button_box" "$work/button-was.png"
+if with_hook; then
+  wait_for 3 visible Command3 || fail "\"Pauza\" is not shown after \"Start hry\""
+  ! visible Command2 || fail "\"Start hry\" is still shown"
+fi
+wait_for 6 day_shows_change || fail "the day does not change after \"Start hry\""
+elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+note "the day changed after $elapsed_ms ms"
+[ "$elapsed_ms" -ge 2500 ] && [ "$elapsed_ms" -le 4000 ] || fail "the first day passed after $elapsed_ms ms, not 2800"
+if with_hook; then
+  # One time step on the estate's town: 25 more people, 50 Kč tax from each.
+  expect_field Text4 2; expect_field Text2 625; expect_field Text1 31250
+fi
+shot 03-running "$w"
+
+note "Pauza stops the days"
+press_button  # "Pauza"
+wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a click on it"
+if with_hook; then
+  wait_for 3 visible Command2 || fail "\"Start hry\" is not back after \"Pauza\""
+  day=$(field Text4)
+fi
+screen paused
+crop "$work/paused.png" "$day_box" "$work/day-start.png"
+sleep 3.5  # longer than one day: nothing may move
+day_shows_change && fail "the day changed while paused"
+with_hook && expect_field Text4 "$day"
+
+note "Nápověda > Help"
+menu "$w" 3 Return
+wait_window "Nápověda" >/dev/null
+shot 06-help
+if with_hook; then
+  text=$(field text)
+  case "$text" in "PENÍZE - Tady snad není co vysvětlovat ---- OBYVATELSTVO"*"krát padesát ----"*) ;;
+    *) fail "help text is \"$text\"" ;; esac
+fi
+ok_box "Nápověda"
+
+note "Nápověda > O Trelavka, closed by the logo, opened again"
+menu "$w" 3 Down Return
+a=$(wait_window "O Trelavka")
+size=$(xdotool getwindowgeometry "$a" | sed -n 's/.*Geometry: //p')
+[ "$size" = 577x327 ] || fail "the about window is $size, not 577x327"
+with_hook && expect_field about 1
+shot 07-about
+click "$a" 100 100
+wait_gone "O Trelavka"
+with_hook && expect_field about 0
+menu "$w" 3 Down Return
+wait_window "O Trelavka" >/dev/null
+with_hook && expect_field about 1
+shot 08-about-again
+
+note "Ctrl+K ends the program, about window and all"
+focus "$w"
+xdotool key ctrl+k
+rc=$(game_exit 10) || fail "the game is still running after Ctrl+K"
+[ "$rc" = 0 ] || fail "the game ended with status $rc"
+note "passed; screenshots in $artifacts"
