@@ -1,6 +1,7 @@
 #include "wav_check.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -8,6 +9,7 @@
 namespace trelavka {
 namespace {
 
+constexpr std::uintmax_t kMaxWavBytes = std::uintmax_t{16} << 20;
 // Real sound files have a handful of chunks; a long walk means garbage.
 constexpr int kMaxChunks = 64;
 constexpr std::uint32_t kMinRate = 4000;

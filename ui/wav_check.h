@@ -3,17 +3,14 @@
 // the window, so every file is looked at here first.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 
 namespace trelavka {
 
-// A sound effect is decoded into memory whole; larger files are refused unread.
-inline constexpr std::uintmax_t kMaxWavBytes = std::uintmax_t{16} << 20;
-
 // True only for a complete PCM WAV: RIFF/WAVE, a PCM format chunk (8 or 16
 // bits, mono or stereo, a sane rate) ahead of a data chunk holding at least
-// one frame, every chunk inside the file. Reads chunk headers only.
+// one frame, every chunk inside the file, 16 MiB at most (a sound effect is
+// decoded into memory whole). Reads chunk headers only.
 bool isPlayableWav(const std::filesystem::path& file) noexcept;
 
 }  // namespace trelavka
