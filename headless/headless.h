@@ -41,7 +41,8 @@ class Headless final : public Port, private ModelObserver {
   void wait(std::int64_t ms);
 
   std::int64_t now() const { return now_; }
-  bool quit() const { return quit_; }
+  // Whether the program has ended (the port's quit() is what ends it).
+  bool ended() const { return quit_; }
   Model& model() { return model_; }
   const Model& model() const { return model_; }
   Game& game() { return game_; }

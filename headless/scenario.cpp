@@ -73,7 +73,7 @@ class Interpreter {
         }) {}
 
   void load() { game_.load(); }
-  bool quit() const { return game_.quit(); }
+  bool ended() const { return game_.ended(); }
   void run(const std::vector<std::string_view>& words);
 
  private:
@@ -198,7 +198,7 @@ int runScenario(std::istream& script, std::string_view scriptName, std::ostream&
   interpreter.load();
   std::string line;
   std::size_t number = 0;
-  while (!interpreter.quit() && std::getline(script, line)) {
+  while (!interpreter.ended() && std::getline(script, line)) {
     ++number;
     std::string_view text = line;
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);

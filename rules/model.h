@@ -74,9 +74,8 @@ class Model {
  private:
   template <typename F>
   void notify(F&& f) {
-    // Copy: an observer may unsubscribe while being told.
-    auto observers = observers_;
-    for (auto* o : observers) f(*o);
+    // By index: an observer may subscribe while being told (the list only grows then).
+    for (std::size_t i = 0; i < observers_.size(); ++i) f(*observers_[i]);
   }
 
   std::array<std::int64_t, kCounterCount> counters_{};

@@ -44,7 +44,7 @@ class Town : private ModelObserver {
   }
 
   // Headless has a non-const quit() too, the port's, which ends the program.
-  bool ended() const { return game.quit(); }
+  bool ended() const { return game.ended(); }
   std::int64_t operator[](Counter c) const { return game.model().counter(c); }
   bool shown(Picture p) const { return game.model().shown(p); }
   bool shown(Label l) const { return game.model().shown(l); }

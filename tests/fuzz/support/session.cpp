@@ -104,7 +104,7 @@ Snapshot Session::snapshot() const {
   const Model& m = game_->model();
   Snapshot s;
   s.now = game_->now();
-  s.quit = std::as_const(*game_).quit();
+  s.quit = game_->ended();
   s.aboutOpen = m.aboutOpen();
   for (std::size_t i = 0; i < kCounterCount; ++i) s.counters[i] = m.counter(counterAt(i));
   for (std::size_t i = 0; i < kPictureCount; ++i) s.pictures[i] = m.shown(pictureAt(i));
@@ -128,7 +128,7 @@ const Observation& Session::load() {
 }
 
 bool Session::legal(const Action& action) const {
-  if (std::as_const(*game_).quit()) return false;
+  if (game_->ended()) return false;
   const Model& m = game_->model();
   switch (action.kind) {
     case Action::Kind::Press: {

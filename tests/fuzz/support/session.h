@@ -82,7 +82,7 @@ class Session {
   // Runs a legal action; the observation lives until the next call.
   const Observation& run(const Action& action);
 
-  bool quit() const { return std::as_const(*game_).quit(); }
+  bool quit() const { return game_->ended(); }
   const Headless& game() const { return *game_; }
   Snapshot snapshot() const;
 
