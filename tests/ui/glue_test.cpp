@@ -113,17 +113,6 @@ TEST(Glue, ButtonsStartAndPauseTheGame) {
   EXPECT_EQ(session.model().counter(kMoney), 2500000);
 }
 
-TEST(Glue, HelpMenuShowsItsBox) {
-  Session session;
-  SeenBox seen;
-  answerNextBox([&](QMessageBox& box) { seen = describe(box); });
-  menuAction(session.window(), "nápověda")->trigger();
-  EXPECT_EQ(seen.title, u("Nápověda"));
-  EXPECT_EQ(seen.text.size(), 276);
-  EXPECT_EQ(seen.buttons, 1);
-  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-}
-
 // However many game ticks fall due while a box is open, one step follows its
 // close, from the event loop, not nested in the handler that opened it.
 TEST(Glue, TicksDueDuringABoxBecomeOneStepAfterIt) {
