@@ -4,7 +4,6 @@
 # TRELAVKA_BIN picks another build of the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 out=$(realpath -m "${1:-docs/screenshot.png}")
 bin=$(realpath -m "${TRELAVKA_BIN:-build/ui/trelavka}")
 
@@ -45,4 +44,3 @@ sleep 1.5
 mkdir -p "$(dirname "$out")"
 import -window "$main" "$out"
 echo "saved $out ($(identify -format '%wx%h' "$out"))"
-cd "$root"

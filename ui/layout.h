@@ -41,17 +41,17 @@ enum class Kind : std::uint8_t {
 
 enum class Font : std::uint8_t { Window, Caption, Result };
 
-struct FontSpec {
+struct FontStyle {
   double points;
   bool bold;
 };
 // The window's own font, then the strip's captions, then the result labels.
-inline constexpr std::array<FontSpec, 3> kFonts{{
+inline constexpr std::array<FontStyle, 3> kFonts{{
     {8.25, false},
     {9.75, true},
     {24.0, true},
 }};
-constexpr const FontSpec& fontSpec(Font f) { return kFonts[static_cast<std::size_t>(f)]; }
+constexpr const FontStyle& fontStyle(Font f) { return kFonts[static_cast<std::size_t>(f)]; }
 
 // The client area below the menu bar.
 inline constexpr Twips kClient{0, 0, 9945, 7440};

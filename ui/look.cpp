@@ -38,10 +38,10 @@ QString fontFamily() {
 }
 
 QFont fontFor(layout::Font font) {
-  const layout::FontSpec& spec = layout::fontSpec(font);
+  const layout::FontStyle& style = layout::fontStyle(font);
   QFont f(fontFamily());
-  f.setPointSizeF(spec.points);
-  f.setBold(spec.bold);
+  f.setPointSizeF(style.points);
+  f.setBold(style.bold);
   return f;
 }
 
