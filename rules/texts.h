@@ -33,6 +33,6 @@ inline constexpr std::string_view kOverflow =
     "Chyba: přetečení (Overflow). Číslo se nevejde do počítadla, program bude ukončen.";
 
 inline constexpr std::string_view kAboutSound = "data/about.dat";
-inline constexpr std::string_view kMakerAddress = "http://www.example.org/trelavka/";
+inline constexpr std::string_view kMakerAddress = "www.example.org";
 
 }  // namespace trelavka::text

@@ -41,8 +41,9 @@ void QtPort::showMessage(std::string_view title, std::string_view text) {
 void QtPort::playSound(std::string_view path) { sound_.play(qs(path)); }
 
 void QtPort::openAddress(std::string_view address) {
+  // The address is written as a player reads it ("www..."): let Qt add the scheme.
   // No browser, or one that fails: nothing to tell the player.
-  QDesktopServices::openUrl(QUrl(qs(address)));
+  QDesktopServices::openUrl(QUrl::fromUserInput(qs(address)));
 }
 
 void QtPort::openAbout() {
