@@ -21,11 +21,19 @@ note() { echo "-- $*"; }
 
 # Every process we start leads a process group of its own, listed in the groups
 # file; stopping the test stops every group.
-stop_all() {
+# Waits for them to be gone: an X server still shutting down would take the
+# next test's clients on its display number.
+any_left() {
   local g
+  while read -r g; do kill -0 -- "-$g" 2>/dev/null && return 0; done <"$work/groups"
+  return 1
+}
+stop_all() {
+  local g i
   while read -r g; do kill -TERM -- "-$g" 2>/dev/null || :; done <"$work/groups"
-  sleep 0.2
+  for ((i = 0; i < 50; i++)); do any_left || return 0; sleep 0.1; done
   while read -r g; do kill -KILL -- "-$g" 2>/dev/null || :; done <"$work/groups"
+  for ((i = 0; i < 20; i++)); do any_left || return 0; sleep 0.1; done
 }
 finish() {
   local rc=$?
@@ -74,12 +82,26 @@ wait_for() {
   done
 }
 
+# A display number drawn at random, away from the low ones that other tools
+# take; ours is the one whose lock file holds our server's process id.
+# -noreset: a game started after another has quit must not meet the server in
+# the middle of a reset (it fails to connect then).
 start_x() {
-  spawn /dev/null "$work/xvfb.err" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-    3>"$work/display"
-  wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.err")"
-  export DISPLAY=":$(head -n1 "$work/display")"
-  note "X server on $DISPLAY"
+  local try n xpid
+  for try in $(seq 20); do
+    n=$((RANDOM % 9000 + 1000))
+    [ -e "/tmp/.X$n-lock" ] && continue
+    spawn /dev/null "$work/xvfb.err" Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset
+    xpid=$(tail -n 1 "$work/groups")
+    if wait_for 10 sh -c "xdpyinfo -display :$n >/dev/null 2>&1 || ! kill -0 $xpid 2>/dev/null" &&
+       kill -0 "$xpid" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$xpid" ]; then
+      export DISPLAY=":$n"
+      note "X server on $DISPLAY"
+      return 0
+    fi
+    kill -KILL -- "-$xpid" 2>/dev/null || :
+  done
+  fail "no X server would start: $(cat "$work/xvfb.err")"
 }
 
 # start_game BINARY RUN_DIR [--hook]: the game in RUN_DIR, its working folder.
@@ -97,19 +119,22 @@ start_game() {
   echo "$game_pid" >>"$work/groups"
 }
 
-# The game's exit status, once it has ended (waits up to SECONDS).
+# game_exit SECONDS: waits for the game to end and puts its exit status in
+# $game_status (not printed: a subshell could not collect it).
 game_exit() {
   wait_for "$1" sh -c "! kill -0 $game_pid 2>/dev/null" || return 1
-  local rc=0
-  wait "$game_pid" || rc=$?
-  echo "$rc"
+  game_status=0
+  wait "$game_pid" || game_status=$?
 }
 
-# window TITLE: the id of the game's shown window with exactly this title.
+# window TITLE: the id of the game's shown window with exactly this title, as
+# a window manager shows it (_NET_WM_NAME: WM_NAME's encoding follows the locale).
 window() {
-  local w
-  for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$game_pid" ] && { echo "$w"; return 0; }
+  local w name
+  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$game_pid" ] || continue
+    name=$(xprop -id "$w" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p')
+    [ "$name" = "$1" ] && { echo "$w"; return 0; }
   done
   return 1
 }
@@ -120,8 +145,8 @@ wait_window() {
   game_alive || fail "the game ended while waiting for \"$1\""
   window "$1"
 }
-wait_gone() { wait_for "${2:-10}" sh -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" \
-  || fail "window \"$1\" is still there"; }
+window_gone() { ! window "$1" >/dev/null; }
+wait_gone() { wait_for "${2:-10}" window_gone "$1" || fail "window \"$1\" is still there"; }
 
 focus() { xdotool windowfocus --sync "$1"; }
 

@@ -140,6 +140,6 @@ shot 08-about-again
 note "Ctrl+K ends the program, about window and all"
 focus "$w"
 xdotool key ctrl+k
-rc=$(game_exit 10) || fail "the game is still running after Ctrl+K"
-[ "$rc" = 0 ] || fail "the game ended with status $rc"
+game_exit 10 || fail "the game is still running after Ctrl+K"
+[ "$game_status" = 0 ] || fail "the game ended with status $game_status"
 note "passed; screenshots in $artifacts"

@@ -53,8 +53,8 @@ heard() {
 quit_game() {
   focus "$1"
   xdotool key ctrl+k
-  rc=$(game_exit 10) || fail "the game is still running after Ctrl+K"
-  [ "$rc" = 0 ] || fail "the game ended with status $rc"
+  game_exit 10 || fail "the game is still running after Ctrl+K"
+  [ "$game_status" = 0 ] || fail "the game ended with status $game_status"
 }
 
 start_x
