@@ -14,6 +14,8 @@ packages=(
   fonts-liberation2
   # running without a display, driving the window, screenshots
   xvfb xauth xdotool x11-utils imagemagick
+  # the front end's start-up and idle benchmarks: an X client of their own
+  libxcb1-dev libxcb-xtest0-dev
   # real sound checks and making the sound files
   pulseaudio pulseaudio-utils sox
   # packaging checks
