@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# What the running game costs when the player only watches: Start hry pressed,
+# the animations going, SECONDS (60) measured. --quick: 5 s, to prove it works.
+seconds=60
+[ "${1:-}" = --quick ] && seconds=5
+. "$(dirname "$0")/xvfb.sh"
+"$probe" idle "$game" "$seconds"

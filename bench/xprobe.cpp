@@ -1,0 +1,368 @@
+// Times the real game on an X display from the outside, as a player meets it:
+//   trelavka-xprobe startup GAME RUNS   exec to the welcome box, OK to the main window, peak RSS
+//   trelavka-xprobe idle GAME SECONDS   CPU time of a running game left alone
+// An X client of its own sees each window's MapNotify on the root the moment
+// the server maps it, and answers with XTest input as a player's keyboard
+// and mouse would; a helper process per action would add its own start-up.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr const char* kWelcomeTitle = "VÍTEJ NOVÝ STAROSTO";
+constexpr const char* kMainTitle = "Trelavka";
+// The main window's client area and "Start hry" in it, in pixels; the menu
+// bar sits above the client area.
+constexpr int kClientHeight = 496;
+constexpr int kStartX = 328, kStartY = 37, kStartW = 110, kStartH = 29;
+constexpr xcb_keysym_t kReturn = 0xff0d;
+constexpr auto kPatience = std::chrono::seconds(15);
+
+double msBetween(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+[[noreturn]] void die(const std::string& why) {
+  std::fprintf(stderr, "trelavka-xprobe: %s\n", why.c_str());
+  std::exit(1);
+}
+
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+class Display {
+ public:
+  Display() {
+    conn_ = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(conn_)) die("no X display (DISPLAY unset or server gone)");
+    root_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(conn_, root_, XCB_CW_EVENT_MASK, &mask);
+    netName_ = atom("_NET_WM_NAME");
+    utf8_ = atom("UTF8_STRING");
+    if (!Reply<xcb_query_extension_reply_t>(
+             xcb_query_extension_reply(conn_, xcb_query_extension(conn_, 5, "XTEST"), nullptr),
+             &std::free)
+             ->present) {
+      die("the X server has no XTEST");
+    }
+    returnKey_ = keycodeOf(kReturn);
+    xcb_flush(conn_);
+  }
+  ~Display() { xcb_disconnect(conn_); }
+  Display(const Display&) = delete;
+  Display& operator=(const Display&) = delete;
+
+  // The next top-level window mapped with this title, and when; none by the deadline.
+  std::optional<std::pair<xcb_window_t, Clock::time_point>> awaitMap(const std::string& title,
+                                                                      Clock::time_point until) {
+    for (;;) {
+      xcb_generic_event_t* raw = xcb_poll_for_event(conn_);
+      if (raw == nullptr) {
+        if (xcb_connection_has_error(conn_)) die("lost the X display");
+        const auto left = std::chrono::duration_cast<milliseconds>(until - Clock::now()).count();
+        if (left <= 0) return std::nullopt;
+        pollfd fd{xcb_get_file_descriptor(conn_), POLLIN, 0};
+        poll(&fd, 1, static_cast<int>(left));
+        continue;
+      }
+      // Taken before anything else: the title look-up is a round trip.
+      const auto at = Clock::now();
+      Reply<xcb_generic_event_t> event(raw, &std::free);
+      if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
+      const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
+      if (map->override_redirect) continue;  // menus, tooltips
+      if (titleOf(map->window) == title) return std::make_pair(map->window, at);
+    }
+  }
+
+  void pressReturn(xcb_window_t window) {
+    xcb_set_input_focus(conn_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    xcb_test_fake_input(conn_, XCB_KEY_PRESS, returnKey_, XCB_CURRENT_TIME, root_, 0, 0, 0);
+    xcb_test_fake_input(conn_, XCB_KEY_RELEASE, returnKey_, XCB_CURRENT_TIME, root_, 0, 0, 0);
+    sync();
+  }
+
+  void click(int16_t x, int16_t y) {
+    xcb_test_fake_input(conn_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, x, y, 0);
+    xcb_test_fake_input(conn_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root_, x, y, 0);
+    xcb_test_fake_input(conn_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root_, x, y, 0);
+    sync();
+  }
+
+  xcb_rectangle_t geometry(xcb_window_t window) {
+    Reply<xcb_get_geometry_reply_t> g(
+        xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr), &std::free);
+    if (!g) die("the window went away");
+    return {g->x, g->y, g->width, g->height};
+  }
+
+  // The screen's pixels in the rectangle, as the server holds them.
+  std::string pixels(xcb_rectangle_t r) {
+    Reply<xcb_get_image_reply_t> image(
+        xcb_get_image_reply(conn_,
+                            xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, r.x, r.y,
+                                          r.width, r.height, ~0u),
+                            nullptr),
+        &std::free);
+    if (!image) die("could not read the screen");
+    return {reinterpret_cast<const char*>(xcb_get_image_data(image.get())),
+            static_cast<std::size_t>(xcb_get_image_data_length(image.get()))};
+  }
+
+ private:
+  void sync() { std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); }
+
+  xcb_atom_t atom(const char* name) {
+    Reply<xcb_intern_atom_reply_t> r(
+        xcb_intern_atom_reply(
+            conn_, xcb_intern_atom(conn_, 0, static_cast<uint16_t>(std::strlen(name)), name),
+            nullptr),
+        &std::free);
+    return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+  }
+
+  std::string titleOf(xcb_window_t window) {
+    for (const auto& [property, type] : {std::pair{netName_, utf8_}, {XCB_ATOM_WM_NAME, XCB_ATOM_STRING}}) {
+      Reply<xcb_get_property_reply_t> r(
+          xcb_get_property_reply(conn_, xcb_get_property(conn_, 0, window, property, type, 0, 256),
+                                 nullptr),
+          &std::free);
+      if (r && xcb_get_property_value_length(r.get()) > 0) {
+        return {static_cast<const char*>(xcb_get_property_value(r.get())),
+                static_cast<std::size_t>(xcb_get_property_value_length(r.get()))};
+      }
+    }
+    return {};
+  }
+
+  xcb_keycode_t keycodeOf(xcb_keysym_t sym) {
+    const xcb_setup_t* setup = xcb_get_setup(conn_);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    Reply<xcb_get_keyboard_mapping_reply_t> map(
+        xcb_get_keyboard_mapping_reply(
+            conn_, xcb_get_keyboard_mapping(conn_, setup->min_keycode, static_cast<uint8_t>(count)),
+            nullptr),
+        &std::free);
+    if (!map) die("no keyboard mapping");
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map.get());
+    for (int k = 0; k < count; ++k) {
+      for (int i = 0; i < map->keysyms_per_keycode; ++i) {
+        if (syms[k * map->keysyms_per_keycode + i] == sym) {
+          return static_cast<xcb_keycode_t>(setup->min_keycode + k);
+        }
+      }
+    }
+    die("no key gives Return");
+  }
+
+  xcb_connection_t* conn_;
+  xcb_window_t root_;
+  xcb_atom_t netName_;
+  xcb_atom_t utf8_;
+  xcb_keycode_t returnKey_ = 0;
+};
+
+// The game, started from its own folder (it reads its sounds from data/ there);
+// killed when this goes out of scope.
+class Game {
+ public:
+  explicit Game(const std::string& program) {
+    const auto path = std::filesystem::absolute(program);
+    started_ = Clock::now();
+    pid_ = fork();
+    if (pid_ < 0) die("fork failed");
+    if (pid_ == 0) {
+      if (chdir(path.parent_path().c_str()) != 0) _exit(126);
+      const int null = open("/dev/null", O_WRONLY);
+      if (null >= 0) {
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+      }
+      execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~Game() {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Clock::time_point started() const { return started_; }
+
+  bool running() const {
+    return waitpid(pid_, nullptr, WNOHANG) == 0;
+  }
+
+  // A "Vm..:" line of /proc/PID/status, in kB.
+  long statusKb(const char* field) const {
+    std::ifstream in("/proc/" + std::to_string(pid_) + "/status");
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind(field, 0) == 0) return std::strtol(line.c_str() + std::strlen(field) + 1, nullptr, 10);
+    }
+    die(std::string("no ") + field + " for the game");
+  }
+
+  // User plus system time of all its threads so far, in ms (clock-tick resolution).
+  double cpuMs() const {
+    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
+    std::string all((std::istreambuf_iterator<char>(in)), {});
+    // Fields after the command name, which may itself hold blanks.
+    std::istringstream rest(all.substr(all.rfind(')') + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && rest >> field; ++i) {
+      if (i == 14) utime = std::stoull(field);
+      if (i == 15) stime = std::stoull(field);
+    }
+    return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+  }
+
+  // Scheduler run time and voluntary switches (wake-ups) summed over its live threads.
+  std::pair<double, long> threadTotals() const {
+    double ns = 0;
+    long switches = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
+    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+      std::ifstream sched(task.path() / "schedstat");
+      double run = 0;
+      if (sched >> run) ns += run;
+      std::ifstream status(task.path() / "status");
+      for (std::string line; std::getline(status, line);) {
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0) switches += std::stol(line.substr(24));
+      }
+    }
+    return {ns / 1e6, switches};
+  }
+
+ private:
+  pid_t pid_;
+  Clock::time_point started_;
+};
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Shown {
+  Clock::time_point box;
+  xcb_window_t main;
+  Clock::time_point okPressed;
+  Clock::time_point mainMapped;
+};
+
+// Waits for the welcome box, lets it stand a moment as a player would read it,
+// answers it and waits for the main window.
+Shown throughWelcome(Display& x, const Game& game) {
+  const auto box = x.awaitMap(kWelcomeTitle, game.started() + kPatience);
+  if (!box) die(game.running() ? "no welcome box within 15 s" : "the game ended before its welcome box");
+  std::this_thread::sleep_for(milliseconds(300));
+  // One key may come before the box takes focus; a late second press is harmless.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const auto ok = Clock::now();
+    x.pressReturn(box->first);
+    if (const auto main = x.awaitMap(kMainTitle, ok + std::chrono::seconds(3))) {
+      if (attempt > 0) std::fprintf(stderr, "note: Return pressed %d times\n", attempt + 1);
+      return {box->second, main->first, ok, main->second};
+    }
+  }
+  die("the main window did not appear after OK");
+}
+
+int startup(const std::string& program, int runs) {
+  Display x;
+  std::vector<double> toBox, toMain, hwm;
+  // Run 0 meets cold caches (fonts, libraries); it is shown, not counted.
+  for (int run = 0; run <= runs; ++run) {
+    Game game(program);
+    const Shown s = throughWelcome(x, game);
+    // The first paint of the main window belongs to the start-up's memory.
+    std::this_thread::sleep_for(milliseconds(500));
+    const double peak = static_cast<double>(game.statusKb("VmHWM")) / 1024.0;
+    const double box = msBetween(game.started(), s.box);
+    const double main = msBetween(s.okPressed, s.mainMapped);
+    std::printf("run %2d%s  exec->welcome box %7.1f ms   OK->main window %6.1f ms   peak RSS %5.1f MB\n",
+                run, run == 0 ? " (cold, not counted)" : "", box, main, peak);
+    if (run == 0) continue;
+    toBox.push_back(box);
+    toMain.push_back(main);
+    hwm.push_back(peak);
+  }
+  std::printf("median of %d: exec->welcome box %.1f ms (min %.1f, max %.1f)\n", runs, median(toBox),
+              *std::min_element(toBox.begin(), toBox.end()), *std::max_element(toBox.begin(), toBox.end()));
+  std::printf("median of %d: OK->main window %.1f ms (min %.1f, max %.1f)\n", runs, median(toMain),
+              *std::min_element(toMain.begin(), toMain.end()), *std::max_element(toMain.begin(), toMain.end()));
+  std::printf("median of %d: peak RSS %.1f MB (max %.1f)\n", runs, median(hwm),
+              *std::max_element(hwm.begin(), hwm.end()));
+  return 0;
+}
+
+int idle(const std::string& program, double seconds) {
+  Display x;
+  Game game(program);
+  const Shown s = throughWelcome(x, game);
+  std::this_thread::sleep_for(milliseconds(500));
+
+  const xcb_rectangle_t w = x.geometry(s.main);
+  const int menuBar = w.height - kClientHeight;
+  const xcb_rectangle_t button{static_cast<int16_t>(w.x + kStartX), static_cast<int16_t>(w.y + menuBar + kStartY),
+                               kStartW, kStartH};
+  const std::string before = x.pixels(button);
+  x.click(static_cast<int16_t>(button.x + kStartW / 2), static_cast<int16_t>(button.y + kStartH / 2));
+  std::this_thread::sleep_for(milliseconds(300));
+  // Pressed, the button gives way to the pause button elsewhere.
+  if (x.pixels(button) == before) die("Start hry did not react to the click");
+
+  const std::string screenBefore = x.pixels(w);
+  const double cpu0 = game.cpuMs();
+  const auto [run0, wake0] = game.threadTotals();
+  const auto t0 = Clock::now();
+  std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+  const double cpu1 = game.cpuMs();
+  const auto [run1, wake1] = game.threadTotals();
+  const double wall = msBetween(t0, Clock::now());
+  if (!game.running()) die("the game ended while it was measured");
+  if (x.pixels(w) == screenBefore) die("nothing moved in the window: is the game running?");
+
+  std::printf("idle for %.1f s with the game running:\n", wall / 1000);
+  std::printf("  CPU (utime+stime) %.0f ms = %.3f %% of one core\n", cpu1 - cpu0, 100 * (cpu1 - cpu0) / wall);
+  std::printf("  scheduler run time %.1f ms = %.3f %% of one core\n", run1 - run0, 100 * (run1 - run0) / wall);
+  std::printf("  wake-ups %.1f per s\n", static_cast<double>(wake1 - wake0) * 1000 / wall);
+  std::printf("  resident %ld kB, peak %ld kB\n", game.statusKb("VmRSS"), game.statusKb("VmHWM"));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return startup(argv[2], std::max(1, std::atoi(argv[3])));
+  if (argc == 4 && std::strcmp(argv[1], "idle") == 0) return idle(argv[2], std::max(1.0, std::atof(argv[3])));
+  std::fprintf(stderr, "usage: %s startup GAME RUNS | idle GAME SECONDS\n", argv[0]);
+  return 2;
+}
