@@ -1,0 +1,158 @@
+// How long the game's sound player holds the GUI thread on each kind of bad
+// file: the play() call itself, and the longest stall of the event loop in
+// the 50 ms after it (a decoder that loads in the background could still
+// freeze the window later). A frame is 16.7 ms.
+//   trelavka-sound-bench [--quick]
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "sound_player.h"
+
+namespace {
+
+using trelavka::SoundPlayer;
+
+std::string le(std::uint32_t v, int bytes) {
+  std::string s;
+  for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xff);
+  return s;
+}
+
+std::string format16Mono(std::uint32_t rate) {
+  return "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(rate, 4) + le(rate * 2, 4) + le(2, 2) +
+         le(16, 2);
+}
+
+std::string wav(double seconds) {
+  constexpr std::uint32_t rate = 22050;
+  std::string samples;
+  for (int i = 0; i < static_cast<int>(seconds * rate); ++i) {
+    samples += le(static_cast<std::uint16_t>(static_cast<std::int16_t>((i % 50) * 400 - 10000)), 2);
+  }
+  const std::string body =
+      "WAVE" + format16Mono(rate) + "data" + le(static_cast<std::uint32_t>(samples.size()), 4) + samples;
+  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+class Files {
+ public:
+  QString path(const char* name) const { return QDir(dir_.path()).filePath(QString::fromUtf8(name)); }
+  QString write(const char* name, const std::string& bytes) const {
+    std::ofstream(path(name).toStdString(), std::ios::binary) << bytes;
+    return path(name);
+  }
+  QString noise(const char* name, std::size_t bytes, const std::string& head) const {
+    std::ofstream out(path(name).toStdString(), std::ios::binary);
+    out << head;
+    std::mt19937 random(11);
+    std::string block(1 << 16, '\0');
+    for (std::size_t done = head.size(); done < bytes; done += block.size()) {
+      for (char& c : block) c = static_cast<char>(random());
+      out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - done)));
+    }
+    return path(name);
+  }
+  QString folder() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+struct Kind {
+  const char* name;
+  QString file;
+};
+
+// The longest gap between the turns of the event loop over the next ms
+// milliseconds, seen by a 1 ms precise timer.
+double longestStall(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  qint64 last = clock.nsecsElapsed();
+  qint64 worst = 0;
+  QEventLoop loop;
+  QTimer beat;
+  beat.setTimerType(Qt::PreciseTimer);
+  beat.setInterval(1);
+  QObject::connect(&beat, &QTimer::timeout, [&] {
+    const qint64 now = clock.nsecsElapsed();
+    worst = std::max(worst, now - last);
+    last = now;
+    if (now >= qint64{ms} * 1'000'000) loop.quit();
+  });
+  beat.start();
+  loop.exec();
+  return static_cast<double>(worst) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+  // Root reads a file whatever its mode: give up root so that the unreadable
+  // file is unreadable.
+  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+    std::fprintf(stderr, "could not give up root\n");
+    return 1;
+  }
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+
+  Files files;
+  const QString good = files.write("good.wav", wav(2.0));
+  const QString locked = files.write("locked.wav", wav(0.2));
+  chmod(locked.toLocal8Bit().constData(), 0);
+  const std::string fmt = format16Mono(22050);
+  const std::vector<Kind> kinds{
+      {"missing", files.path("no-such-file.wav")},
+      {"empty", files.write("empty.wav", "")},
+      {"truncated header", files.write("truncated.wav", "RIFF" + le(36, 4) + "WAVE" + fmt.substr(0, 10))},
+      {"garbage", files.noise("garbage.dat", 4096, "")},
+      {"folder", files.folder()},
+      {"no read permission", locked},
+      {"50 MB of noise", files.noise("huge.dat", std::size_t{50} << 20,
+                                     "RIFF" + le(36, 4) + "WAVE" + fmt + "data" + le(0xffffffff, 4))},
+      {"good (reference)", good},
+  };
+  if (std::ifstream(locked.toStdString())) std::fprintf(stderr, "note: the unreadable file is readable\n");
+
+  const int rounds = quick ? 3 : 100;
+  SoundPlayer player;
+  std::printf("%d rounds per kind, each after a good sound was started; a frame is 16.7 ms\n", rounds);
+  std::printf("%-20s %12s %12s %22s\n", "file", "play p50 ms", "play max ms", "event-loop stall max ms");
+  double worst = 0;
+  for (const Kind& kind : kinds) {
+    std::vector<double> calls;
+    double stall = 0;
+    for (int r = 0; r < rounds; ++r) {
+      // A sound already playing: the bad file's play() must stop it first.
+      player.play(good);
+      longestStall(5);
+      QElapsedTimer clock;
+      clock.start();
+      player.play(kind.file);
+      calls.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+      stall = std::max(stall, longestStall(50));
+    }
+    std::sort(calls.begin(), calls.end());
+    std::printf("%-20s %12.3f %12.3f %22.3f\n", kind.name, calls[calls.size() / 2], calls.back(), stall);
+    worst = std::max({worst, calls.back(), stall});
+  }
+  std::printf("worst of all: %.3f ms\n", worst);
+  return 0;
+}
