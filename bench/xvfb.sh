@@ -31,9 +31,10 @@ trap 'rc=$?; stop_xvfb; exit $rc' EXIT
 trap 'exit 143' INT TERM
 
 # The server picks a free display number and writes it to us when it is ready.
+# A black root (-br) lets the probe see when a window first paints.
 fifo=$(mktemp -u "${TMPDIR:-/tmp}/trelavka-xvfb.XXXXXX")
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$fifo" 2>/dev/null &
 xvfb_pid=$!
 read -r -t 15 number <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; exit 1; }
 rm -f "$fifo"
