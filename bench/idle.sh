@@ -4,4 +4,4 @@
 seconds=60
 [ "${1:-}" = --quick ] && seconds=5
 . "$(dirname "$0")/xvfb.sh"
-"$probe" idle "$game" "$seconds"
+"$probe" idle "$game" "$seconds" "$xvfb_pid"

@@ -1,6 +1,6 @@
 // Times the real game on an X display from the outside, as a player meets it:
 //   trelavka-xprobe startup GAME RUNS   exec to the welcome box, OK to the main window, peak RSS
-//   trelavka-xprobe idle GAME SECONDS   CPU time of a running game left alone
+//   trelavka-xprobe idle GAME SECONDS [X_SERVER_PID]   CPU time of a running game left alone
 // An X client of its own sees each window's MapNotify on the root the moment
 // the server maps it, and answers with XTest input as a player's keyboard
 // and mouse would; a helper process per action would add its own start-up.
@@ -202,6 +202,22 @@ class Display {
   xcb_keycode_t returnKey_ = 0;
 };
 
+// User plus system time of all a process's threads so far, in ms (clock-tick resolution).
+double cpuMsOf(pid_t pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string all((std::istreambuf_iterator<char>(in)), {});
+  if (all.empty()) die("no process " + std::to_string(pid));
+  // Fields after the command name, which may itself hold blanks.
+  std::istringstream rest(all.substr(all.rfind(')') + 2));
+  std::string field;
+  unsigned long long utime = 0, stime = 0;
+  for (int i = 3; i <= 15 && rest >> field; ++i) {
+    if (i == 14) utime = std::stoull(field);
+    if (i == 15) stime = std::stoull(field);
+  }
+  return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 // The game, started from its own folder (it reads its sounds from data/ there);
 // killed when this goes out of scope.
 class Game {
@@ -244,20 +260,7 @@ class Game {
     die(std::string("no ") + field + " for the game");
   }
 
-  // User plus system time of all its threads so far, in ms (clock-tick resolution).
-  double cpuMs() const {
-    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
-    std::string all((std::istreambuf_iterator<char>(in)), {});
-    // Fields after the command name, which may itself hold blanks.
-    std::istringstream rest(all.substr(all.rfind(')') + 2));
-    std::string field;
-    unsigned long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && rest >> field; ++i) {
-      if (i == 14) utime = std::stoull(field);
-      if (i == 15) stime = std::stoull(field);
-    }
-    return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-  }
+  double cpuMs() const { return cpuMsOf(pid_); }
 
   // Scheduler run time and voluntary switches (wake-ups) summed over its live threads.
   std::pair<double, long> threadTotals() const {
@@ -346,7 +349,7 @@ int startup(const std::string& program, int runs) {
   return 0;
 }
 
-int idle(const std::string& program, double seconds) {
+int idle(const std::string& program, double seconds, pid_t server) {
   Display x;
   Game game(program);
   const Shown s = throughWelcome(x, game);
@@ -364,10 +367,12 @@ int idle(const std::string& program, double seconds) {
 
   const std::string screenBefore = x.pixels(w);
   const double cpu0 = game.cpuMs();
+  const double server0 = server > 0 ? cpuMsOf(server) : 0;
   const auto [run0, wake0] = game.threadTotals();
   const auto t0 = Clock::now();
   std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
   const double cpu1 = game.cpuMs();
+  const double server1 = server > 0 ? cpuMsOf(server) : 0;
   const auto [run1, wake1] = game.threadTotals();
   const double wall = msBetween(t0, Clock::now());
   if (!game.running()) die("the game ended while it was measured");
@@ -377,6 +382,10 @@ int idle(const std::string& program, double seconds) {
   std::printf("  CPU (utime+stime) %.0f ms = %.3f %% of one core\n", cpu1 - cpu0, 100 * (cpu1 - cpu0) / wall);
   std::printf("  scheduler run time %.1f ms = %.3f %% of one core\n", run1 - run0, 100 * (run1 - run0) / wall);
   std::printf("  wake-ups %.1f per s\n", static_cast<double>(wake1 - wake0) * 1000 / wall);
+  if (server > 0) {
+    std::printf("  the X server meanwhile: %.0f ms = %.3f %% of one core\n", server1 - server0,
+                100 * (server1 - server0) / wall);
+  }
   std::printf("  resident %ld kB, peak %ld kB\n", game.statusKb("VmRSS"), game.statusKb("VmHWM"));
   return 0;
 }
@@ -385,7 +394,9 @@ int idle(const std::string& program, double seconds) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return startup(argv[2], std::max(1, std::atoi(argv[3])));
-  if (argc == 4 && std::strcmp(argv[1], "idle") == 0) return idle(argv[2], std::max(1.0, std::atof(argv[3])));
-  std::fprintf(stderr, "usage: %s startup GAME RUNS | idle GAME SECONDS\n", argv[0]);
+  if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "idle") == 0) {
+    return idle(argv[2], std::max(1.0, std::atof(argv[3])), argc == 5 ? std::atoi(argv[4]) : 0);
+  }
+  std::fprintf(stderr, "usage: %s startup GAME RUNS | idle GAME SECONDS [X_SERVER_PID]\n", argv[0]);
   return 2;
 }
