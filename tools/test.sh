@@ -9,13 +9,13 @@ tools/install-deps.sh
 jobs=$(nproc)
 
 echo "== build and test (build/)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELAVKA_BUILD_UI=ON -DTRELAVKA_BUILD_TESTS=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 if [ "${TRELAVKA_NO_SANITIZE:-0}" != 1 ]; then
   echo "== build and test with sanitizers (build-sanitize/)"
-  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRELAVKA_SANITIZE=ON \
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRELAVKA_SANITIZE=ON -DTRELAVKA_BUILD_UI=ON \
     -DTRELAVKA_BUILD_BENCH=OFF
   cmake --build build-sanitize -j"$jobs"
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
