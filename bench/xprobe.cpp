@@ -20,9 +20,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,10 +47,8 @@ double msBetween(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
-[[noreturn]] void die(const std::string& why) {
-  std::fprintf(stderr, "trelavka-xprobe: %s\n", why.c_str());
-  std::exit(1);
-}
+// Thrown, not exited, so that the game started is killed on the way out.
+[[noreturn]] void die(const std::string& why) { throw std::runtime_error(why); }
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
@@ -239,6 +239,7 @@ class Game {
     }
   }
   ~Game() {
+    if (reaped_) return;
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
   }
@@ -247,8 +248,9 @@ class Game {
 
   Clock::time_point started() const { return started_; }
 
-  bool running() const {
-    return waitpid(pid_, nullptr, WNOHANG) == 0;
+  bool running() {
+    if (!reaped_ && waitpid(pid_, nullptr, WNOHANG) == pid_) reaped_ = true;
+    return !reaped_;
   }
 
   // A "Vm..:" line of /proc/PID/status, in kB.
@@ -262,25 +264,32 @@ class Game {
 
   double cpuMs() const { return cpuMsOf(pid_); }
 
-  // Scheduler run time and voluntary switches (wake-ups) summed over its live threads.
-  std::pair<double, long> threadTotals() const {
-    double ns = 0;
-    long switches = 0;
+  // Per live thread: name, scheduler run time in ms, voluntary switches (wake-ups).
+  struct Thread {
+    std::string name;
+    double runMs = 0;
+    long wakeUps = 0;
+  };
+  std::map<long, Thread> threads() const {
+    std::map<long, Thread> all;
     const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
-    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
-      std::ifstream sched(task.path() / "schedstat");
-      double run = 0;
-      if (sched >> run) ns += run;
+    std::error_code ec;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, ec)) {
+      Thread& t = all[std::stol(task.path().filename())];
+      std::ifstream(task.path() / "comm") >> t.name;
+      std::ifstream(task.path() / "schedstat") >> t.runMs;
+      t.runMs /= 1e6;
       std::ifstream status(task.path() / "status");
       for (std::string line; std::getline(status, line);) {
-        if (line.rfind("voluntary_ctxt_switches:", 0) == 0) switches += std::stol(line.substr(24));
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0) t.wakeUps = std::stol(line.substr(24));
       }
     }
-    return {ns / 1e6, switches};
+    return all;
   }
 
  private:
   pid_t pid_;
+  bool reaped_ = false;  // its pid may belong to another process by now
   Clock::time_point started_;
 };
 
@@ -301,9 +310,14 @@ struct Shown {
 
 // Waits for the welcome box, lets it stand a moment as a player would read it,
 // answers it and waits for the main window.
-Shown throughWelcome(Display& x, const Game& game) {
-  const auto box = x.awaitMap(kWelcomeTitle, game.started() + kPatience);
-  if (!box) die(game.running() ? "no welcome box within 15 s" : "the game ended before its welcome box");
+Shown throughWelcome(Display& x, Game& game) {
+  // In short slices, so that a game that fails to start is noticed at once.
+  std::optional<std::pair<xcb_window_t, Clock::time_point>> box;
+  while (!box) {
+    if (!game.running()) die("the game ended before its welcome box");
+    if (Clock::now() > game.started() + kPatience) die("no welcome box within 15 s");
+    box = x.awaitMap(kWelcomeTitle, Clock::now() + milliseconds(100));
+  }
   const auto boxPainted = x.awaitPaint(box->first, box->second + std::chrono::seconds(5));
   if (!boxPainted) die("the welcome box stayed black");
   std::this_thread::sleep_for(milliseconds(300));
@@ -368,20 +382,36 @@ int idle(const std::string& program, double seconds, pid_t server) {
   const std::string screenBefore = x.pixels(w);
   const double cpu0 = game.cpuMs();
   const double server0 = server > 0 ? cpuMsOf(server) : 0;
-  const auto [run0, wake0] = game.threadTotals();
+  const auto threads0 = game.threads();
   const auto t0 = Clock::now();
   std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
   const double cpu1 = game.cpuMs();
   const double server1 = server > 0 ? cpuMsOf(server) : 0;
-  const auto [run1, wake1] = game.threadTotals();
+  const auto threads1 = game.threads();
   const double wall = msBetween(t0, Clock::now());
   if (!game.running()) die("the game ended while it was measured");
   if (x.pixels(w) == screenBefore) die("nothing moved in the window: is the game running?");
 
   std::printf("idle for %.1f s with the game running:\n", wall / 1000);
   std::printf("  CPU (utime+stime) %.0f ms = %.3f %% of one core\n", cpu1 - cpu0, 100 * (cpu1 - cpu0) / wall);
-  std::printf("  scheduler run time %.1f ms = %.3f %% of one core\n", run1 - run0, 100 * (run1 - run0) / wall);
-  std::printf("  wake-ups %.1f per s\n", static_cast<double>(wake1 - wake0) * 1000 / wall);
+  double run = 0;
+  long wakeUps = 0;
+  std::string perThread;
+  for (const auto& [tid, t] : threads1) {
+    const auto before = threads0.find(tid);
+    const Game::Thread start = before == threads0.end() ? Game::Thread{} : before->second;
+    run += t.runMs - start.runMs;
+    wakeUps += t.wakeUps - start.wakeUps;
+    if (t.runMs - start.runMs >= 0.05) {
+      char line[160];
+      std::snprintf(line, sizeof line, "    thread %-16s %8.1f ms, %5ld wake-ups\n", t.name.c_str(),
+                    t.runMs - start.runMs, t.wakeUps - start.wakeUps);
+      perThread += line;
+    }
+  }
+  std::printf("  scheduler run time %.1f ms = %.3f %% of one core, %.1f wake-ups per s\n", run,
+              100 * run / wall, static_cast<double>(wakeUps) * 1000 / wall);
+  std::fputs(perThread.c_str(), stdout);
   if (server > 0) {
     std::printf("  the X server meanwhile: %.0f ms = %.3f %% of one core\n", server1 - server0,
                 100 * (server1 - server0) / wall);
@@ -392,11 +422,14 @@ int idle(const std::string& program, double seconds, pid_t server) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return startup(argv[2], std::max(1, std::atoi(argv[3])));
   if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "idle") == 0) {
     return idle(argv[2], std::max(1.0, std::atof(argv[3])), argc == 5 ? std::atoi(argv[4]) : 0);
   }
   std::fprintf(stderr, "usage: %s startup GAME RUNS | idle GAME SECONDS [X_SERVER_PID]\n", argv[0]);
   return 2;
+} catch (const std::exception& e) {
+  std::fprintf(stderr, "trelavka-xprobe: %s\n", e.what());
+  return 1;
 }
