@@ -202,21 +202,34 @@ class Display {
   xcb_keycode_t returnKey_ = 0;
 };
 
-// User plus system time of all a process's threads so far, in ms (clock-tick resolution).
-double cpuMsOf(pid_t pid) {
+// From /proc/PID/stat: user plus system time of all its threads so far in ms
+// (clock-tick resolution), and its page faults, minor and major.
+struct Usage {
+  double cpuMs = 0;
+  unsigned long long minorFaults = 0;
+  unsigned long long majorFaults = 0;
+};
+
+Usage usageOf(pid_t pid) {
   std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
   std::string all((std::istreambuf_iterator<char>(in)), {});
   if (all.empty()) die("no process " + std::to_string(pid));
   // Fields after the command name, which may itself hold blanks.
   std::istringstream rest(all.substr(all.rfind(')') + 2));
   std::string field;
+  Usage u;
   unsigned long long utime = 0, stime = 0;
   for (int i = 3; i <= 15 && rest >> field; ++i) {
+    if (i == 10) u.minorFaults = std::stoull(field);
+    if (i == 12) u.majorFaults = std::stoull(field);
     if (i == 14) utime = std::stoull(field);
     if (i == 15) stime = std::stoull(field);
   }
-  return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+  u.cpuMs = static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+  return u;
 }
+
+double cpuMsOf(pid_t pid) { return usageOf(pid).cpuMs; }
 
 // The game, started from its own folder (it reads its sounds from data/ there);
 // killed when this goes out of scope.
@@ -262,7 +275,7 @@ class Game {
     die(std::string("no ") + field + " for the game");
   }
 
-  double cpuMs() const { return cpuMsOf(pid_); }
+  Usage usage() const { return usageOf(pid_); }
 
   // Per live thread: name, scheduler run time in ms, voluntary switches (wake-ups).
   struct Thread {
@@ -380,12 +393,22 @@ int idle(const std::string& program, double seconds, pid_t server) {
   if (x.pixels(button) == before) die("Start hry did not react to the click");
 
   const std::string screenBefore = x.pixels(w);
-  const double cpu0 = game.cpuMs();
+  const Usage use0 = game.usage();
   const double server0 = server > 0 ? cpuMsOf(server) : 0;
   const auto threads0 = game.threads();
   const auto t0 = Clock::now();
-  std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-  const double cpu1 = game.cpuMs();
+  // In slices of 10 s, so that a cost that grows as the game goes on shows.
+  std::string slices;
+  for (double done = 0, last = use0.cpuMs; done < seconds; done += 10) {
+    const double slice = std::min(10.0, seconds - done);
+    std::this_thread::sleep_until(t0 + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::duration<double>(done + slice)));
+    const double now = game.usage().cpuMs;
+    slices += " " + std::to_string(static_cast<long>(now - last));
+    last = now;
+  }
+  const Usage use1 = game.usage();
+  const double cpu0 = use0.cpuMs, cpu1 = use1.cpuMs;
   const double server1 = server > 0 ? cpuMsOf(server) : 0;
   const auto threads1 = game.threads();
   const double wall = msBetween(t0, Clock::now());
@@ -412,6 +435,10 @@ int idle(const std::string& program, double seconds, pid_t server) {
   std::printf("  scheduler run time %.1f ms = %.3f %% of one core, %.1f wake-ups per s\n", run,
               100 * run / wall, static_cast<double>(wakeUps) * 1000 / wall);
   std::fputs(perThread.c_str(), stdout);
+  std::printf("  CPU ms per 10 s slice:%s\n", slices.c_str());
+  // Page faults while idle would mean the machine took the game's memory away.
+  std::printf("  page faults: %llu minor, %llu major\n", use1.minorFaults - use0.minorFaults,
+              use1.majorFaults - use0.majorFaults);
   if (server > 0) {
     std::printf("  the X server meanwhile: %.0f ms = %.3f %% of one core\n", server1 - server0,
                 100 * (server1 - server0) / wall);
