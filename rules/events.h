@@ -37,9 +37,6 @@ struct DatedEvent {
 };
 
 using P = Picture;
-inline constexpr Counter kMoneyC = kMoney;
-inline constexpr Counter kPeople = kPopulation;
-inline constexpr Counter kLiked = kPopularity;
 
 inline constexpr std::string_view kUnrest = "Nespokojenost obyvatel";
 
@@ -47,45 +44,45 @@ inline constexpr std::array<DatedEvent, 16> kDatedEvents{{
     {150, P::None, false, "PORADCE",
      "VYHRÁLS, Uplynulo 150 dní a už musíš odejít, lidé tě měli rádi", {win()}},
     {25, P::Picture5, false, kUnrest, "Lidé nemají kde nakupovat POPULARITA - 10",
-     {add(kLiked, -10)}},
+     {add(kPopularity, -10)}},
     {35, P::Picture2, false, kUnrest, "Ve městě je velká kriminalita POPULARITA - 10",
-     {add(kLiked, -10)}},
+     {add(kPopularity, -10)}},
     {55, P::Picture19, false, kUnrest, "Obyvatelé chtějí kanalizaci POPULARITA - 10",
-     {add(kLiked, -10)}},
+     {add(kPopularity, -10)}},
     {53, P::Picture2, true, "LOUPEŽ",
      "Zloději vykradli radnici, ale policie je včas zadržela POPULARITA + 5",
-     {add(kLiked, 5)}},
+     {add(kPopularity, 5)}},
     {60, P::Picture20, false, kUnrest, "Obyvatelé chtějí plyn POPULARITA - 10",
-     {add(kLiked, -10)}},
+     {add(kPopularity, -10)}},
     {70, P::Picture21, false, kUnrest, "Obyvatelé chtějí telefon POPULARITA - 15",
-     {add(kLiked, -15)}},
+     {add(kPopularity, -15)}},
     {80, P::Picture10, false, kUnrest,
-     "Obyvatelé nemají kde bydlet, postavte sídliště POPULARITA - 25", {add(kLiked, -25)}},
+     "Obyvatelé nemají kde bydlet, postavte sídliště POPULARITA - 25", {add(kPopularity, -25)}},
     {72, P::Picture4, false, "NEMOC",
      "Město zachvátil neznámý vir, několik lidí umřelo, měl bys postavit nemocnici. "
      "OBYVATELSTVO - 20, POPULARITA - 25",
-     {add(kLiked, -25), add(kPeople, -20)}},
+     {add(kPopularity, -25), add(kPopulation, -20)}},
     // The estate and its enlargement burn even if they never stood.
     {90, P::Picture3, false, "POžÁR",
      "Na sídlišti začalo hořet, protože nemáš hasiče, tak sídliště vyhořelo "
      "OBYVATELSTVO - 200, POPULARITA - 30",
-     {add(kLiked, -30), add(kPeople, -200), hidePicture(P::Picture10),
+     {add(kPopularity, -30), add(kPopulation, -200), hidePicture(P::Picture10),
       hidePicture(P::Picture29)}},
     {97, P::Picture19, true, "Údržba",
-     "Kanalizace je zastaralá a potřebuje údržbu PENÍZE - 300 000", {add(kMoneyC, -300000)}},
+     "Kanalizace je zastaralá a potřebuje údržbu PENÍZE - 300 000", {add(kMoney, -300000)}},
     {103, P::Picture3, true, "Údržba", "Hasiči potřebují novou techniku PENÍZE - 1 300 000",
-     {add(kMoneyC, -1300000)}},
+     {add(kMoney, -1300000)}},
     {110, P::Picture2, false, kUnrest,
-     "Ve městě je velká kriminalita, postavte policii POPULARITA - 20", {add(kLiked, -20)}},
+     "Ve městě je velká kriminalita, postavte policii POPULARITA - 20", {add(kPopularity, -20)}},
     {128, P::Picture2, true, "Údržba",
      "Policisté rozšiřují své řady a potřebují peníze PENÍZE - 180 000",
-     {add(kMoneyC, -180000)}},
+     {add(kMoney, -180000)}},
     {136, P::Picture2, true, "ZATČENÍ",
-     "Tví policisté zadrželi překupníky kradených aut POPULARITA + 5", {add(kLiked, 5)}},
+     "Tví policisté zadrželi překupníky kradených aut POPULARITA + 5", {add(kPopularity, 5)}},
     {145, P::Picture3, true, "ZATČENÍ",
      "Na radnici začalo hořet, hasiči to ale naštěstí stihli. Škody byli malé, ale přesto "
      "nějáké byli POPULARITA + 5, PENÍZE - 150000",
-     {add(kLiked, 5), add(kMoneyC, -150000)}},
+     {add(kPopularity, 5), add(kMoney, -150000)}},
 }};
 
 }  // namespace trelavka
