@@ -34,11 +34,27 @@ done
 # package that one of them depends on: the loader, libc, libstdc++).
 dpkg-deb -x "$deb" "$scratch/x"
 game=$scratch/x/usr/libexec/trelavka/trelavka
+# Read whole, once: a reader that stops at the first match would kill the
+# writer with SIGPIPE, and pipefail would end the check without a word.
+cache=$(ldconfig -p)
+
+# owner_of PATH: the package that holds PATH. With merged /usr the loader may
+# name /lib/... while dpkg recorded /usr/lib/..., or the other way round.
+owner_of() {
+  local real=$(readlink -f "$1") candidate found
+  for candidate in "$1" "$real" "${1#/usr}" "/usr${1#/usr}" "${real#/usr}" "/usr${real#/usr}"; do
+    if found=$(dpkg -S "$candidate" 2>/dev/null); then
+      head -n1 <<<"$found" | cut -d: -f1
+      return 0
+    fi
+  done
+  return 1
+}
+
 while read -r needed; do
-  path=$(ldconfig -p | awk -v n="$needed" '$1 == n && /x86-64|64bit|AArch64/ {print $NF; exit}')
+  path=$(awk -v n="$needed" '$1 == n && /x86-64|64bit|AArch64/ && !p {p = $NF} END {print p}' <<<"$cache")
   [ -n "$path" ] || fail "$needed is not installed here"
-  owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n1 | cut -d: -f1) \
-    || owner=$(dpkg -S "$path" | head -n1 | cut -d: -f1)
+  owner=$(owner_of "$path") || fail "no package holds $path ($needed)"
   grep -qx "$owner" <<<"$declared" || fail "$needed comes from $owner, which the package does not declare"
 done < <(readelf -d "$game" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 echo "deb: ok ($(basename "$deb"); Depends: $depends)"

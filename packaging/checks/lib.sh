@@ -1,8 +1,10 @@
 # Shared by the packaging checks: a scratch folder removed whatever happens,
 # and an installation of the game's component into it.
-set -euo pipefail
+set -Eeuo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A command that ends a check through set -e names itself.
+trap 'echo "FAIL: $(basename "$0") line $LINENO: $BASH_COMMAND exited $?" >&2' ERR
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/trelavka-pkg.XXXXXX")
 cleanup_extra=:
