@@ -66,7 +66,7 @@ TEST(Overflow, TheTimeStepStopsAtTheFirstSumThatDoesNotFit) {
   };
   for (const auto& c : cases) {
     Town town;
-    for (Picture p : c.standing) town.build({p});
+    town.build(c.standing);
     town.setUp(c.counter, c.value);
     town.game.step();
     EXPECT_EQ(town.take(), c.expected) << c.what;

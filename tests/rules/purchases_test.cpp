@@ -48,7 +48,7 @@ const std::string kHyperNews =
 TEST(Buildings, EachIsBoughtWithMoneyEqualToItsPrice) {
   for (const auto& b : kCatalogue) {
     Town town;
-    for (Picture p : b.needs) town.build({p});
+    town.build(b.needs);
     town.setUp(kMoney, b.price);
     town.setUp(kPopularity, b.startPopularity);
     ASSERT_TRUE(town.game.choose(b.item));
@@ -63,7 +63,7 @@ TEST(Buildings, EachIsBoughtWithMoneyEqualToItsPrice) {
 TEST(Buildings, OneCrownShortIsRefusedAndChangesNothing) {
   for (const auto& b : kCatalogue) {
     Town town;
-    for (Picture p : b.needs) town.build({p});
+    town.build(b.needs);
     town.setUp(kMoney, b.price - 1);
     const Lines before = town.state();
     town.game.choose(b.item);
@@ -117,7 +117,7 @@ TEST(Buildings, PrerequisitesAreCheckedInTheirOrder) {
   };
   for (const auto& c : cases) {
     Town town;
-    for (Picture p : c.standing) town.build({p});
+    town.build(c.standing);
     town.setUp(kMoney, 10000000);
     town.setUp(kPopularity, c.popularity);
     const Lines before = town.state();

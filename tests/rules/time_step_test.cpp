@@ -41,7 +41,7 @@ TEST(TimeStep, EachIncomeFollowsItsOwnPicture) {
   };
   for (const auto& c : cases) {
     Town town;
-    for (Picture p : c.standing) town.build({p});
+    town.build(c.standing);
     town.setUp(kMoney, 0);
     town.game.step();
     EXPECT_EQ(town[kMoney], 16250 + c.income) << "with " << c.standing.size() << " pictures";

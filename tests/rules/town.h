@@ -39,7 +39,7 @@ class Town : private ModelObserver {
     game.set(c, value);
     log.clear();
   }
-  void build(std::initializer_list<Picture> pictures) {
+  void build(const std::vector<Picture>& pictures) {
     for (Picture p : pictures) game.model().setShown(p, true);
   }
 

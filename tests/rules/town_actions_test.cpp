@@ -42,7 +42,7 @@ const std::vector<Action> kActions{
 TEST(TownActions, EachIsHeldOnceForMoneyEqualToItsPrice) {
   for (const auto& a : kActions) {
     Town town;
-    for (Picture p : a.needs) town.build({p});
+    town.build(a.needs);
     town.setUp(kMoney, a.price);
     town.game.choose(a.item);
     EXPECT_EQ(town.take(), a.success) << a.item;
@@ -64,7 +64,7 @@ TEST(TownActions, EachIsHeldOnceForMoneyEqualToItsPrice) {
 TEST(TownActions, OneCrownShortIsRefused) {
   for (const auto& a : kActions) {
     Town town;
-    for (Picture p : a.needs) town.build({p});
+    town.build(a.needs);
     town.setUp(kMoney, a.price - 1);
     const Lines before = town.state();
     town.game.choose(a.item);
@@ -91,7 +91,7 @@ TEST(TownActions, WhatEachNeedsIsCheckedInOrder) {
   };
   for (const auto& c : cases) {
     Town town;
-    for (Picture p : c.standing) town.build({p});
+    town.build(c.standing);
     town.setUp(kMoney, 10000000);
     const Lines before = town.state();
     town.game.choose(c.item);
