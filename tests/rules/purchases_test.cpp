@@ -61,15 +61,7 @@ TEST(Buildings, EachIsBoughtWithMoneyEqualToItsPrice) {
 }
 
 TEST(Buildings, OneCrownShortIsRefusedAndChangesNothing) {
-  for (const auto& b : kCatalogue) {
-    Town town;
-    town.build(b.needs);
-    town.setUp(kMoney, b.price - 1);
-    const Lines before = town.state();
-    town.game.choose(b.item);
-    EXPECT_EQ(town.take(), Lines{box(b.title, kNoMoney)}) << b.item;
-    EXPECT_EQ(town.state(), before) << b.item;
-  }
+  for (const auto& b : kCatalogue) expectOneCrownShortIsRefused(b);
 }
 
 // Short of money, only the fire brigade says first that it already stands.

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "headless.h"
 
 namespace trelavka::testing {
@@ -87,5 +89,18 @@ inline constexpr std::string_view kVotedOut = "Konají se předčasné volby, KO
 inline constexpr std::string_view kBankrupt =
     "Město skoro zkrachovalo, konají se předčasné volby, KONČÍTE";
 inline constexpr std::string_view kNoMoney = "Nemáte dost peněz";
+
+// Any offer one crown short of its price, with all it needs standing: the
+// money box alone, and the town as it was.
+template <class Offer>
+void expectOneCrownShortIsRefused(const Offer& offer) {
+  Town town;
+  town.build(offer.needs);
+  town.setUp(kMoney, offer.price - 1);
+  const Lines before = town.state();
+  town.game.choose(offer.item);
+  EXPECT_EQ(town.take(), Lines{box(offer.title, kNoMoney)}) << offer.item;
+  EXPECT_EQ(town.state(), before) << offer.item;
+}
 
 }  // namespace trelavka::testing

@@ -62,15 +62,7 @@ TEST(TownActions, EachIsHeldOnceForMoneyEqualToItsPrice) {
 }
 
 TEST(TownActions, OneCrownShortIsRefused) {
-  for (const auto& a : kActions) {
-    Town town;
-    town.build(a.needs);
-    town.setUp(kMoney, a.price - 1);
-    const Lines before = town.state();
-    town.game.choose(a.item);
-    EXPECT_EQ(town.take(), Lines{box(a.title, kNoMoney)}) << a.item;
-    EXPECT_EQ(town.state(), before) << a.item;
-  }
+  for (const auto& a : kActions) expectOneCrownShortIsRefused(a);
 }
 
 TEST(TownActions, WhatEachNeedsIsCheckedInOrder) {
