@@ -136,12 +136,10 @@ void Game::pause() {
 // 64-bit and checked: a town rich past any real play ends with a report
 // instead of wrapping round.
 void Game::timeStep() {
-  std::int64_t population = 0;
-  if (__builtin_add_overflow(model_.counter(kPopulation), kGrowth, &population)) overflowed();
-  model_.writeCounter(kPopulation, population);
+  addToCounter(kPopulation, kGrowth);
 
   std::int64_t sum = 0;
-  bool overflow = __builtin_mul_overflow(population, kTaxPerInhabitant, &sum) ||
+  bool overflow = __builtin_mul_overflow(model_.counter(kPopulation), kTaxPerInhabitant, &sum) ||
                   __builtin_add_overflow(model_.counter(kMoney), sum, &sum);
   for (const auto& building : kBuildings) {
     if (building.income != 0 && model_.shown(building.picture)) {
@@ -151,9 +149,7 @@ void Game::timeStep() {
   if (overflow) overflowed();
   model_.writeCounter(kMoney, sum);
 
-  std::int64_t day = 0;
-  if (__builtin_add_overflow(model_.counter(kDay), 1, &day)) overflowed();
-  model_.writeCounter(kDay, day);
+  addToCounter(kDay, 1);
 }
 
 void Game::counterChanged(Counter c) {
