@@ -29,11 +29,24 @@ if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
   exit 77
 fi
 
+# held FILE: how many ms of sound the recording holds, by its header's byte
+# rate. The recorder writes in chunks that may come late on a busy machine, so
+# the wall clock says nothing of the file's own time; this does.
+held() {
+  local rate size
+  [ -s "$1" ] || { echo 0; return; }
+  rate=$(od -An -tu4 -j28 -N4 "$1" | tr -d ' ')
+  size=$(stat -c %s "$1")
+  if [ "${rate:-0}" -gt 0 ] && [ "$size" -gt 44 ]; then echo $(((size - 44) * 1000 / rate)); else echo 0; fi
+}
+holds() { [ "$(held "$1")" -ge "$2" ]; }
 rec_pid=
+# record NAME: starts recording and returns once the file holds the quiet
+# stretch before the player acts.
 record() {
   spawn /dev/null "$work/rec.err" parecord --device=out.monitor --file-format=wav "$work/$1.wav"
   rec_pid=$(tail -n 1 "$work/groups")
-  wait_for 5 test -s "$work/$1.wav" || fail "parecord does not record"
+  wait_for 15 holds "$work/$1.wav" 1500 || fail "parecord does not record"
 }
 stop_recording() {
   kill -INT "$rec_pid"
@@ -64,11 +77,11 @@ start_game "$game" "$run_dir"
 ok_box "VÍTEJ NOVÝ STAROSTO"
 w=$(wait_window Trelavka)
 record about
-sleep 1.5  # a quiet stretch before the player acts
 menu "$w" 3 Down Return
 wait_window "O Trelavka" >/dev/null
 shot about
-sleep 4  # the chime (1.6 s) and the null sink's lag of about 2 s
+# The chime lasts 1.6 s; the file is let run 4 s past the moment it was asked for.
+wait_for 20 holds "$work/about.wav" $(($(held "$work/about.wav") + 4000)) || fail "the recording stalled"
 stop_recording about
 heard about
 quit_game "$w"
@@ -81,7 +94,6 @@ hook set Text1 8000000 >/dev/null
 hook show Picture24 >/dev/null
 hook show Picture10 >/dev/null
 record concert
-sleep 1.5
 # Ostatní > Speciální akce > Mega koncert Brontovox
 menu "$w" 2 Down Down Down Right Return
 wait_window KONCERT >/dev/null
@@ -90,7 +102,8 @@ visible Picture31 || fail "the concert stage is not on the map"
 expect_field Text1 0
 shot concert
 ok_box KONCERT  # the music starts once the box is closed
-sleep 6         # the riff (4.4 s) and the sink's lag
+# The riff lasts 4.4 s; the file is let run 6 s past the box's closing.
+wait_for 20 holds "$work/concert.wav" $(($(held "$work/concert.wav") + 6000)) || fail "the recording stalled"
 stop_recording concert
 heard concert
 quit_game "$w"
