@@ -8,6 +8,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tools/wav-held.sh"
 probe=${1:?usage: tools/sound-check.sh PROBE [SOUND...]}
 shift
 if [ $# -gt 0 ]; then
@@ -56,14 +57,24 @@ if ! pactl info >/dev/null 2>&1; then
   exit 77
 fi
 
+# wait_held FILE MS: until the recording holds MS ms, for 15 s at the most.
+wait_held() {
+  for _ in $(seq 300); do holds "$1" "$2" && return 0; sleep 0.05; done
+  echo "FAIL: the recording stalled short of $2 ms" >&2
+  return 1
+}
+
 # Plays FILE for MS milliseconds while recording; prints the recording's RMS.
 record() {
   local file=$1 ms=$2 rec=$work/rec-$RANDOM.wav
   parecord --device=out.monitor --file-format=wav "$rec" &
   recorder=$!
-  sleep 0.3
+  wait_held "$rec" 300
   local status=0
   "$probe" "$file" "$ms" >"$work/probe.log" 2>&1 || status=$?
+  # Whatever was still on its way when the probe ended is in the file once it
+  # has grown by as long again as the probe ran.
+  wait_held "$rec" $(($(held "$rec") + ms))
   kill -INT "$recorder"; wait "$recorder" || true
   recorder=
   if [ $status -ne 0 ]; then

@@ -8,6 +8,7 @@
 # Usage: sound.sh GAME GAME_WITH_HOOK RUN_DIR ARTIFACTS
 game=$1 hooked=$2 run_dir=$3 artifacts=$4
 . "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/../../tools/wav-held.sh"
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
 
@@ -29,17 +30,6 @@ if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
   exit 77
 fi
 
-# held FILE: how many ms of sound the recording holds, by its header's byte
-# rate. The recorder writes in chunks that may come late on a busy machine, so
-# the wall clock says nothing of the file's own time; this does.
-held() {
-  local rate size
-  [ -s "$1" ] || { echo 0; return; }
-  rate=$(od -An -tu4 -j28 -N4 "$1" | tr -d ' ')
-  size=$(stat -c %s "$1")
-  if [ "${rate:-0}" -gt 0 ] && [ "$size" -gt 44 ]; then echo $(((size - 44) * 1000 / rate)); else echo 0; fi
-}
-holds() { [ "$(held "$1")" -ge "$2" ]; }
 rec_pid=
 # record NAME: starts recording and returns once the file holds the quiet
 # stretch before the player acts.
