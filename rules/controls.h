@@ -108,5 +108,8 @@ inline std::optional<Button> buttonNamed(std::string_view s) {
   return lookUp(kButtonNames, s, buttonAt);
 }
 inline std::optional<Flag> flagNamed(std::string_view s) { return lookUp(kFlagNames, s, flagAt); }
+inline std::optional<Label> labelNamed(std::string_view s) {
+  return lookUp(kLabelNames, s, labelAt);
+}
 
 }  // namespace trelavka

@@ -40,8 +40,6 @@ std::string_view quitItem() {
   return {};
 }
 
-std::optional<Label> labelNamed(std::string_view s) { return lookUp(kLabelNames, s, labelAt); }
-
 }  // namespace
 
 MainWindow::MainWindow(Model& model, Dispatch& dispatch)
