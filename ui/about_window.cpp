@@ -14,6 +14,7 @@
 
 #include "layout.h"
 #include "look.h"
+#include "qt_convert.h"
 #include "texts.h"
 
 namespace trelavka {
@@ -50,15 +51,6 @@ inline constexpr std::array<Control, 6> kControls{{
 
 // The property that ties a widget to its row.
 constexpr const char* kRow = "aboutRow";
-
-QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QRect rectOf(Twips t) {
-  const layout::Pixels p = layout::toPixels(t);
-  return {p.x, p.y, p.width, p.height};
-}
 
 QLabel* build(const Control& c, QWidget* window) {
   auto* label = new QLabel(window);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include "qt_convert.h"
+
 namespace trelavka {
 namespace {
 
@@ -56,8 +58,7 @@ QIcon gameIcon() {
 }
 
 QString imageResource(std::string_view fileName) {
-  return QStringLiteral(":/images/") +
-         QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+  return QStringLiteral(":/images/") + qs(fileName);
 }
 
 }  // namespace trelavka

@@ -17,18 +17,10 @@
 #include "look.h"
 #include "menu.h"
 #include "picture_box.h"
+#include "qt_convert.h"
 
 namespace trelavka {
 namespace {
-
-QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QRect rectOf(const layout::Twips& twips) {
-  const layout::Pixels p = layout::toPixels(twips);
-  return {p.x, p.y, p.width, p.height};
-}
 
 // No caption carries an access key; a literal '&' must stay one.
 QString menuText(std::string_view caption) { return qs(caption).replace(u'&', QStringLiteral("&&")); }

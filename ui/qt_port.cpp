@@ -8,15 +8,9 @@
 
 #include "about_window.h"
 #include "dispatch.h"
+#include "qt_convert.h"
 
 namespace trelavka {
-namespace {
-
-QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 QtPort::QtPort() = default;
 
