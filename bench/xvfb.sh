@@ -8,13 +8,13 @@ build=${TRELAVKA_BUILD:-}
 if [ -z "$build" ]; then
   # The newest build folder that holds both.
   for b in $(ls -dt "$here"/../build*/ 2>/dev/null); do
-    if [ -x "$b/ui/trelavka" ] && [ -x "$b/bench/trelavka-xprobe" ]; then build=$b; break; fi
+    if [ -x "$b/qt/trelavka" ] && [ -x "$b/bench/trelavka-xprobe" ]; then build=$b; break; fi
   done
 fi
-game=${build%/}/ui/trelavka
+game=${build%/}/qt/trelavka
 probe=${build%/}/bench/trelavka-xprobe
 if [ ! -x "$game" ] || [ ! -x "$probe" ]; then
-  echo "no build with ui/trelavka and bench/trelavka-xprobe; build them or set TRELAVKA_BUILD" >&2
+  echo "no build with qt/trelavka and bench/trelavka-xprobe; build them or set TRELAVKA_BUILD" >&2
   exit 2
 fi
 

@@ -22,6 +22,12 @@ packages=(
   appstream desktop-file-utils dpkg-dev file
   # trying the package in a clean Debian root (tools/e2e-package-root.sh)
   debootstrap
+  # a real window manager for the end-to-end tests
+  openbox
+  # the Windows build: cross compiler, Wine to run it, the installer
+  g++-mingw-w64-x86-64-posix wine64 nsis zip
+  # licences and the package as a distribution checks them; reading the manual page
+  reuse lintian man-db groff-base
 )
 
 missing=()

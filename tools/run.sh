@@ -11,5 +11,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "Trelavka needs a graphical display; on a machine without one, run it under Xvfb: xvfb-run -a tools/run.sh" >&2
   exit 1
 fi
-cd build/ui
+cd build/qt
 exec ./trelavka "$@"

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/screenshot.png}")
-bin=$(realpath -m "${TRELAVKA_BIN:-build/ui/trelavka}")
+bin=$(realpath -m "${TRELAVKA_BIN:-build/qt/trelavka}")
 
 if [ ! -x "$bin" ]; then
   tools/install-deps.sh

@@ -1,5 +1,5 @@
 // The game as the player gets it, plus the test hook on stdin/stdout. Keep the
-// start-up in step with ui/main.cpp.
+// start-up in step with qt/main.cpp.
 #include <QApplication>
 
 #include "hook.h"
