@@ -4,8 +4,10 @@
 #include <string>
 
 #include "scenario.h"
+#include "stdio_mode.h"
 
 int main(int argc, char** argv) {
+  trelavka::useBinaryStdio();
   std::ios::sync_with_stdio(false);
   if (argc > 2) {
     std::cerr << "usage: trelavka-scenario [SCRIPT]\n";

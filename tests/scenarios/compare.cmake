@@ -1,36 +1,41 @@
 # Runs the runner on one script in DIR and compares what it printed with
 # DIR/NAME.expected, what it complained of with DIR/NAME.stderr (none: no
 # complaint) and its exit code (2 with a complaint, else 0).
-# -D: RUNNER SCRIPT NAME DIR OUT, and INPUT for a script read from stdin.
+# -D: RUNNER SCRIPT NAME DIR OUT, INPUT for a script read from stdin, and
+# EMULATOR (a list, may be empty) to run RUNNER through.
 
 # Quoted words stay words in if(): "err" is also the name of a variable here.
 cmake_policy(VERSION 3.25)
 
+# Compared as bytes: OUTPUT_VARIABLE and a plain file(READ) drop the "\r" of
+# "\r\n", and a transcript with carriage returns is a different transcript.
+set(actual ${OUT}/${NAME}.actual)
+set(input "")
 if(DEFINED INPUT)
-  execute_process(COMMAND ${RUNNER} ${SCRIPT} WORKING_DIRECTORY ${DIR}
-    INPUT_FILE ${DIR}/${INPUT}
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-else()
-  execute_process(COMMAND ${RUNNER} ${SCRIPT} WORKING_DIRECTORY ${DIR}
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  set(input INPUT_FILE ${DIR}/${INPUT})
 endif()
+execute_process(COMMAND ${EMULATOR} ${RUNNER} ${SCRIPT} WORKING_DIRECTORY ${DIR} ${input}
+  OUTPUT_FILE ${actual}-out ERROR_FILE ${actual}-err RESULT_VARIABLE rc)
+file(READ ${actual}-out out HEX)
+file(READ ${actual}-err err HEX)
 
 set(want_rc 0)
 set(want_err "")
 if(EXISTS ${DIR}/${NAME}.stderr)
   set(want_rc 2)
-  file(READ ${DIR}/${NAME}.stderr want_err)
+  file(READ ${DIR}/${NAME}.stderr want_err HEX)
 endif()
-file(READ ${DIR}/${NAME}.expected want_out)
+file(READ ${DIR}/${NAME}.expected want_out HEX)
 
 set(failures "")
 foreach(stream out err)
   if(NOT "${${stream}}" STREQUAL "${want_${stream}}")
-    file(WRITE ${OUT}/${NAME}.actual-${stream} "${${stream}}")
     set(wanted ${DIR}/${NAME}.expected)
     if(stream STREQUAL "err")
-      file(WRITE ${OUT}/${NAME}.wanted-err "${want_err}")
-      set(wanted ${OUT}/${NAME}.wanted-err)
+      set(wanted ${DIR}/${NAME}.stderr)
+      if(NOT EXISTS ${wanted})
+        set(wanted /dev/null)
+      endif()
     endif()
     execute_process(COMMAND diff -u ${wanted} ${OUT}/${NAME}.actual-${stream})
     string(APPEND failures " std${stream} differs;")

@@ -1,0 +1,7 @@
+#include "stdio_mode.h"
+
+namespace trelavka {
+
+void useBinaryStdio() {}
+
+}  // namespace trelavka
