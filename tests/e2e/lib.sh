@@ -212,3 +212,6 @@ expect_field() {
 }
 # visible NAME: whether that control is shown now.
 visible() { field visible | tr ',' '\n' | grep -x "$1" >/dev/null; }
+
+# Another build's ways of starting the game (the Windows one under Wine).
+if [ -n "${E2E_PLATFORM_LIB:-}" ]; then . "$E2E_PLATFORM_LIB"; fi

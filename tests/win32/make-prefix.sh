@@ -23,9 +23,6 @@ cleanup() {
 trap cleanup EXIT
 unset DISPLAY
 "$WINE" wineboot -i >"$tmp.log" 2>&1 || { cat "$tmp.log" >&2; exit 1; }
-# Without a window manager every hidden window would freeze Wine for 2 s:
-# let Wine place and draw its windows itself.
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$tmp.log" 2>&1
 "$WINESERVER" -w
 echo "$version" >"$tmp/.made-by"
 rm -rf "$template" "$tmp.log"
