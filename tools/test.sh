@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest, twice: a normal build,
-# then one with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Installs what is missing first. Set TRELAVKA_NO_SANITIZE=1 to skip the second pass.
+# Builds everything and runs every test through CTest: a normal build, one
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
+# (cross-built with mingw-w64, its tests under Wine).
+# Installs what is missing first. Set TRELAVKA_NO_SANITIZE=1 to skip the second
+# pass, TRELAVKA_NO_WINDOWS=1 the third.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,4 +21,11 @@ if [ "${TRELAVKA_NO_SANITIZE:-0}" != 1 ]; then
     -DTRELAVKA_BUILD_BENCH=OFF
   cmake --build build-sanitize -j"$jobs"
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+fi
+
+if [ "${TRELAVKA_NO_WINDOWS:-0}" != 1 ]; then
+  echo "== cross-build the Windows game and test it under Wine (build-win/)"
+  cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+  cmake --build build-win -j"$jobs"
+  ctest --test-dir build-win --output-on-failure -j"$jobs"
 fi
