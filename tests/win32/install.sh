@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# The Windows game as a player installs it, under Wine: the installer made by
+# CPack installs silently, its Start-menu link starts the game in the folder
+# that holds data\, the installed game chimes when the about window opens
+# (recorded from a null sink of an audio server of our own), a table of broken
+# sound files neither hangs nor ends it and each is followed by a chime that
+# still plays, Ctrl+K ends it with status 0, and the uninstaller removes it
+# all. Also checks what the zip holds. Exits 77 (skipped) only when no audio
+# server can be started here.
+# Usage: install.sh CPACK_CONFIG WINE_TEMPLATE ARTIFACTS
+E2E_LIMIT=240
+cpack_config=$1 artifacts=$3
+export WINE_TEMPLATE=$2
+export E2E_PLATFORM_LIB
+E2E_PLATFORM_LIB=$(cd "$(dirname "$0")" && pwd)/lib.sh
+. "$(dirname "$0")/../e2e/lib.sh"
+. "$(dirname "$0")/../../tools/wav-held.sh"
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
+
+note "the zip and the installer"
+cpack --config "$cpack_config" -G "ZIP;NSIS" -B "$work/pkg" >"$work/cpack.log" 2>&1 \
+  || fail "cpack failed: $(tail -n 20 "$work/cpack.log")"
+zip=$(ls "$work"/pkg/trelavka-*-win64.zip) || fail "no zip"
+setup=$(ls "$work"/pkg/trelavka-*-win64.exe) || fail "no installer"
+top=$(basename "$zip" .zip)
+cmake -E tar tf "$zip" | sort >"$work/zip.list"
+printf '%s\n' "$top/LICENSE-font.txt" "$top/LICENSE.txt" "$top/README.txt" \
+  "$top/data/about.dat" "$top/data/rolling.dat" "$top/trelavka.exe" >"$work/zip.want"
+diff -u "$work/zip.want" <(grep -v '/$' "$work/zip.list") || fail "the zip holds other files"
+file "$setup" | grep -q 'PE32+' || fail "the installer is not a 64-bit program: $(file "$setup")"
+
+# An audio server of our own; Wine's PulseAudio driver finds it through
+# XDG_RUNTIME_DIR.
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+if ! command -v pulseaudio >/dev/null; then
+  echo "SKIP: pulseaudio is not installed (tools/install-deps.sh installs it)"
+  exit 77
+fi
+spawn /dev/null "$work/pulse.err" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false \
+  --load=module-native-protocol-unix --load="module-null-sink sink_name=out"
+if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
+  echo "SKIP: the audio server does not start here: $(tail -n 3 "$work/pulse.err")"
+  exit 77
+fi
+
+note "silent install"
+wine_prefix
+"$WINE" "$setup" /S >"$work/setup.out" 2>&1 || fail "the installer failed: $(cat "$work/setup.out")"
+dir="$WINEPREFIX/drive_c/Program Files/Trelavka"
+for f in trelavka.exe data/about.dat data/rolling.dat README.txt LICENSE.txt Uninstall.exe; do
+  [ -s "$dir/$f" ] || fail "the installer did not put $f in C:\\Program Files\\Trelavka"
+done
+links="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Trelavka"
+[ -s "$links/Trelavka.lnk" ] || fail "no Start-menu link: $(ls -R "$WINEPREFIX/drive_c/ProgramData" | head)"
+strings -el "$links/Trelavka.lnk" | grep -qx 'C:\\Program Files\\Trelavka' \
+  || fail "the link does not start the game in its folder: $(strings -el "$links/Trelavka.lnk" | tr '\n' '|')"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelavka'
+"$WINE" reg query "$key" >"$work/key.txt" 2>&1 || fail "no uninstall entry: $(cat "$work/key.txt")"
+for v in DisplayName UninstallString DisplayIcon; do
+  grep -q "$v" "$work/key.txt" || fail "the uninstall entry has no $v"
+done
+grep -q 'DisplayIcon.*trelavka\.exe' "$work/key.txt" || fail "the uninstall entry's icon is not the game's"
+
+start_x
+rec=$work/sound.wav
+spawn /dev/null "$work/rec.err" parecord --device=out.monitor --file-format=wav "$rec"
+rec_pid=$(tail -n 1 "$work/groups")
+wait_for 15 holds "$rec" 1500 || fail "parecord does not record"
+
+note "the installed game starts where its link starts it"
+start_game "$dir/trelavka.exe" "$dir"
+ok_box "VÍTEJ NOVÝ STAROSTO"
+w=$(wait_window Trelavka)
+shot installed "$w"
+
+# about_once: opens the about window and closes it by its logo.
+about_once() {
+  menu "$w" 3 Down Return
+  local a
+  a=$(wait_window "O Trelavka")
+  sleep "${1:-0.5}"
+  click "$a" 100 100
+  wait_gone "O Trelavka"
+}
+marks=()
+# chime: opens the about window with the real sound in place and marks where
+# in the recording its chime must be.
+chime() {
+  cp "$src_sounds/about.dat" "$dir/data/about.dat"
+  marks+=("$1:$(held "$rec")")
+  about_once 2
+}
+
+# Broken files, silent in content, so that any sound heard is the chime.
+bad=$work/bad
+mkdir -p "$bad"
+src_sounds=$work/good
+mkdir -p "$src_sounds"
+cp "$dir/data/about.dat" "$src_sounds/"
+le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x$(printf %02x $((($1 >> 16) & 255)))\\x$(printf %02x $((($1 >> 24) & 255)))"; }
+fmt16() { printf 'fmt '; le32 16; printf '\x01\x00\x01\x00'; le32 22050; le32 44100; printf '\x02\x00\x10\x00'; }
+zeros() { head -c "$1" /dev/zero; }
+# data chunk of an odd length (half a sample too many), with its pad byte
+{ printf RIFF; le32 $((4 + 24 + 8 + 44102)); printf WAVE; fmt16; printf data; le32 44101; zeros 44102; } >"$bad/odd-data.dat"
+# a LIST chunk of odd size before the data
+{ printf RIFF; le32 $((4 + 24 + 12 + 8 + 44100)); printf WAVE; fmt16; printf LIST; le32 3; printf 'abc\0'
+  printf data; le32 44100; zeros 44100; } >"$bad/odd-list.dat"
+# a header that claims 2 GB of sound
+{ printf RIFF; le32 2147483647; printf WAVE; fmt16; printf data; le32 2147483600; zeros 22050; } >"$bad/huge-claim.dat"
+head -c 1000 "$src_sounds/about.dat" >"$bad/truncated.dat"
+printf 'no sound here %.0s' $(seq 400) >"$bad/text.dat"
+
+note "a chime before any broken file"
+chime first
+for f in odd-data odd-list huge-claim truncated text directory; do
+  note "broken sound: $f"
+  rm -rf "$dir/data/about.dat"
+  case $f in
+    directory) mkdir "$dir/data/about.dat" ;;
+    *) cp "$bad/$f.dat" "$dir/data/about.dat" ;;
+  esac
+  about_once
+  game_alive || fail "the game ended after the broken sound $f"
+  rm -rf "$dir/data/about.dat"
+  chime "after-$f"
+done
+wait_for 20 holds "$rec" $(($(held "$rec") + 3000)) || fail "the recording stalled"
+kill -INT "$rec_pid"
+wait "$rec_pid" 2>/dev/null || :
+
+note "Ctrl+K"
+focus "$w"
+xdotool key ctrl+k
+game_exit 10 || fail "the game is still running after Ctrl+K"
+[ "$game_status" = 0 ] || fail "the game ended with status $game_status"
+cp "$rec" "$artifacts/"
+
+# Each chime is looked for from its mark to the next one.
+seconds() { awk -v t="$1" 'BEGIN { printf "%.3f", t / 1000 }'; }
+peak() { sox "$rec" -n trim "$(seconds "$1")" "=$(seconds "$2")" stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
+n=${#marks[@]}
+for ((i = 0; i < n; i++)); do
+  name=${marks[i]%%:*} from=${marks[i]#*:}
+  if ((i + 1 < n)); then to=${marks[i + 1]#*:}; else to=$(held "$rec"); fi
+  level=$(peak "$from" "$to")
+  note "chime $name: peak $level"
+  awk -v a="$level" 'BEGIN { exit !(a > 0.3) }' || fail "no chime $name"
+done
+before=$(peak 0 "${marks[0]#*:}")
+awk -v b="$before" 'BEGIN { exit !(b < 0.01) }' || fail "sound before the first chime: peak $before"
+
+note "silent uninstall"
+"$WINE" "$dir/Uninstall.exe" /S >"$work/uninstall.out" 2>&1 || fail "the uninstaller failed"
+# It runs on from a copy of itself in %TEMP%: wait for every Wine process.
+timeout 30 "$WINESERVER" -w || fail "the uninstaller did not finish"
+[ ! -e "$dir" ] || fail "the uninstaller left: $(cd "$dir" && find . | tr '\n' ' ')"
+[ ! -e "$links" ] || fail "the uninstaller left the Start-menu links"
+! "$WINE" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left its registry entry"
+note "passed; recording and screenshots in $artifacts"
