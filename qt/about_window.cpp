@@ -8,46 +8,17 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
-#include <array>
-#include <optional>
-#include <string_view>
 
-#include "layout.h"
+#include "about_layout.h"
 #include "look.h"
 #include "qt_convert.h"
-#include "texts.h"
 
 namespace trelavka {
 namespace {
 
-using layout::Twips;
-
-inline constexpr std::string_view kTitle = "O Trelavka";
-inline constexpr Twips kClient{0, 0, 8655, 4905};
-// Author and beta testers alike: we credit the team, not invented people.
-inline constexpr std::string_view kTeam = "Tým Trelavka";
-
-enum class Kind : std::uint8_t { Picture, Label, Link };
-
-struct Control {
-  std::string_view name;
-  Kind kind;
-  Twips place;
-  std::string_view content;  // a picture's image file, else the text
-  double points = 0;         // 0: the window's own font
-  bool bold = false;
-  std::optional<AboutTarget> click{};
-};
-
-inline constexpr std::array<Control, 6> kControls{{
-    {"Picture1", Kind::Picture, {0, 0, 8700, 3330}, "logo.jpg", 0, false, AboutTarget::Logo},
-    {"Label1", Kind::Label, {3075, 3435, 2580, 360}, "Programing, Grafika", 12, true},
-    {"Label2", Kind::Label, {3480, 3840, 1740, 225}, kTeam, 9.75, true},
-    {"Label3", Kind::Label, {3510, 4095, 1470, 315}, "Betatesting", 12, true},
-    {"Label4", Kind::Label, {3120, 4440, 2445, 270}, kTeam, 9.75, true},
-    {"Label5", Kind::Link, {6840, 4680, 1800, 195}, text::kMakerAddress, 0, false,
-     AboutTarget::Address},
-}};
+using about::Control;
+using about::Kind;
+using about::kControls;
 
 // The property that ties a widget to its row.
 constexpr const char* kRow = "aboutRow";
@@ -89,10 +60,10 @@ AboutWindow::AboutWindow() {
                  Qt::WindowCloseButtonHint);
   // It must not keep the program alive once the main window is gone.
   setAttribute(Qt::WA_QuitOnClose, false);
-  setWindowTitle(qs(kTitle));
+  setWindowTitle(qs(about::kTitle));
   setWindowIcon(gameIcon());
   setFont(fontFor(layout::Font::Window));
-  setFixedSize(rectOf(kClient).size());
+  setFixedSize(rectOf(about::kClient).size());
 
   // The toolkit has no colour for a window's border; Mid is the palette's
   // shade for frames and borders, a grey like the classic active border.

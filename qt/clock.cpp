@@ -1,78 +1,60 @@
 #include "clock.h"
 
 #include <QMetaObject>
-#include <algorithm>
-#include <cmath>
 
 #include "timers.h"
 
 namespace trelavka {
 
 QtClock::QtClock(Model& model, Sink sink, double timeScale)
-    : model_(model), sink_(std::move(sink)), scale_(timeScale) {
+    : model_(model), sink_(std::move(sink)), schedule_(timeScale) {
+  monotonic_.start();
   for (std::size_t i = 0; i < kTimerCount; ++i) {
     const Timer t = timerAt(i);
-    QTimer& shot = schedules_[i].shot;
+    QTimer& shot = shots_[i];
     shot.setSingleShot(true);
     shot.setTimerType(Qt::PreciseTimer);
     connect(&shot, &QTimer::timeout, this, [this, t] { fired(t); });
-    if (model_.timerOn(t)) start(t);
+    if (model_.timerOn(t)) timerChanged(t, true);
   }
   model_.addObserver(this);
 }
 
 QtClock::~QtClock() { model_.removeObserver(this); }
 
-int QtClock::remaining(Timer t) const {
-  return schedules_[index(t)].shot.remainingTime();
-}
-
-double QtClock::intervalMs(Timer t) const {
-  return static_cast<double>(timerRow(t).intervalMs) * scale_;
-}
+int QtClock::remaining(Timer t) const { return shots_[index(t)].remainingTime(); }
 
 // The model reports only real changes, so a switch-on always counts afresh.
 void QtClock::timerChanged(Timer t, bool on) {
-  Schedule& s = schedules_[index(t)];
   if (on) {
-    start(t);
+    schedule_.start(t, now());
+    arm(t);
   } else {
-    s.shot.stop();
-    ++s.run;
+    schedule_.stop(t);
+    shots_[index(t)].stop();
   }
 }
 
-void QtClock::start(Timer t) {
-  Schedule& s = schedules_[index(t)];
-  ++s.run;
-  s.ticks = 0;
-  s.since.start();
-  arm(t);
-}
-
 void QtClock::arm(Timer t) {
-  Schedule& s = schedules_[index(t)];
-  const double due = static_cast<double>(s.ticks + 1) * intervalMs(t);
-  const double left = due - static_cast<double>(s.since.nsecsElapsed()) / 1e6;
-  s.shot.start(static_cast<int>(std::max(0.0, std::ceil(left))));
+  shots_[index(t)].start(static_cast<int>(schedule_.delayMs(t, now())));
 }
 
 void QtClock::fired(Timer t) {
-  Schedule& s = schedules_[index(t)];
-  ++s.ticks;
+  const bool due = schedule_.fire(t, now());
   // Re-armed before the tick runs: a box that the tick opens must not hold up the schedule.
   arm(t);
+  if (!due) return;
   if (t != kGameTimer) {
     sink_(t);
     return;
   }
   // The time step runs from the event loop, never inside the timer's own
   // event, so ticks falling due while its box is open still arrive.
-  const quint64 run = s.run;
+  const std::uint64_t run = schedule_.run(t);
   QMetaObject::invokeMethod(
       this,
       [this, t, run] {
-        if (schedules_[index(t)].run == run) sink_(t);
+        if (schedule_.run(t) == run) sink_(t);
       },
       Qt::QueuedConnection);
 }

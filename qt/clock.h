@@ -1,6 +1,7 @@
-// Delivers the ticks of the model's timers in real time. Each timer keeps a
-// deadline schedule: the k-th tick falls k intervals after it was switched
-// on, however late earlier ticks were handled, so the game clock never drifts.
+// Delivers the ticks of the model's timers in real time, on the shared
+// deadline schedule: the k-th tick falls k intervals after the timer was
+// switched on, however late earlier ticks were handled, so the game clock
+// never drifts.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 
 #include "controls.h"
 #include "model.h"
+#include "schedule.h"
 
 namespace trelavka {
 
@@ -30,23 +32,16 @@ class QtClock final : public QObject, private ModelObserver {
   int remaining(Timer t) const;
 
  private:
-  struct Schedule {
-    QTimer shot;
-    QElapsedTimer since;  // since the timer was switched on
-    qint64 ticks = 0;
-    quint64 run = 0;      // which switching-on a queued tick belongs to
-  };
-
   void timerChanged(Timer t, bool on) override;
-  void start(Timer t);
   void fired(Timer t);
   void arm(Timer t);
-  double intervalMs(Timer t) const;
+  view::Nanos now() const { return monotonic_.nsecsElapsed(); }
 
   Model& model_;
   Sink sink_;
-  double scale_;
-  std::array<Schedule, kTimerCount> schedules_;
+  QElapsedTimer monotonic_;
+  view::TickSchedule schedule_;
+  std::array<QTimer, kTimerCount> shots_;
 };
 
 }  // namespace trelavka

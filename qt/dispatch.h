@@ -1,12 +1,12 @@
-// The one door through which the window, the clock and the about window hand
-// events to the rules. After each event it makes sure that a game-timer tick
-// kept while a message box was open is delivered, once, from the event loop.
+// The Qt side of the shared event relay: a kept game tick is posted to Qt's
+// event loop.
 #pragma once
 
 #include <QObject>
 #include <string_view>
 
 #include "game.h"
+#include "relay.h"
 
 namespace trelavka {
 
@@ -14,20 +14,17 @@ class Dispatch final : public QObject {
   Q_OBJECT
 
  public:
-  explicit Dispatch(Game& game) : game_(game) {}
+  explicit Dispatch(Game& game);
 
-  void choose(std::string_view menuItem);
-  void press(Button button);
-  void tick(Timer timer);
-  void clickAbout(AboutTarget target);
+  void choose(std::string_view menuItem) { relay_.choose(menuItem); }
+  void press(Button button) { relay_.press(button); }
+  void tick(Timer timer) { relay_.tick(timer); }
+  void clickAbout(AboutTarget target) { relay_.clickAbout(target); }
 
-  Game& game() { return game_; }
+  Game& game() { return relay_.game(); }
 
  private:
-  void settle();
-
-  Game& game_;
-  bool posted_ = false;
+  view::EventRelay relay_;
 };
 
 }  // namespace trelavka

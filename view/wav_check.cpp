@@ -3,13 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <system_error>
 
 namespace trelavka {
 namespace {
 
-constexpr std::uintmax_t kMaxWavBytes = std::uintmax_t{16} << 20;
+constexpr std::uint64_t kMaxWavBytes = std::uint64_t{16} << 20;
 // Real sound files have a handful of chunks; a long walk means garbage.
 constexpr int kMaxChunks = 64;
 constexpr std::uint32_t kMinRate = 4000;
@@ -25,10 +23,8 @@ std::uint32_t le32(const unsigned char* p) {
 }
 
 template <std::size_t N>
-bool readAt(std::ifstream& in, std::uint64_t offset, std::array<unsigned char, N>& buf) {
-  in.seekg(static_cast<std::streamoff>(offset));
-  in.read(reinterpret_cast<char*>(buf.data()), static_cast<std::streamsize>(N));
-  return in && in.gcount() == static_cast<std::streamsize>(N);
+bool readAt(const ReadAt& read, std::uint64_t offset, std::array<unsigned char, N>& buf) {
+  return read(offset, buf.data(), N);
 }
 
 bool is(const unsigned char* id, const char (&name)[5]) { return std::memcmp(id, name, 4) == 0; }
@@ -46,15 +42,8 @@ struct Format {
   std::uint32_t frameBytes() const { return channels * (bits / 8u); }
 };
 
-bool check(const std::filesystem::path& file) {
-  std::error_code ec;
-  // A folder opens and a pipe blocks: only a plain file is read.
-  if (!std::filesystem::is_regular_file(file, ec)) return false;
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (ec || size < 12 || size > kMaxWavBytes) return false;
-
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
+bool check(std::uint64_t size, const ReadAt& in) {
+  if (size < 12 || size > kMaxWavBytes) return false;
   std::array<unsigned char, 12> riff{};
   if (!readAt(in, 0, riff) || !is(riff.data(), "RIFF") || !is(riff.data() + 8, "WAVE")) {
     return false;
@@ -91,9 +80,9 @@ bool check(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool isPlayableWav(const std::filesystem::path& file) noexcept {
+bool isPlayableWav(std::uint64_t fileSize, const ReadAt& read) noexcept {
   try {
-    return check(file);
+    return check(fileSize, read);
   } catch (...) {
     return false;
   }

@@ -1,0 +1,46 @@
+// The about window under Win32: the maker's logo, the credits and the link,
+// drawn from the about table. It only reports clicks; the rules decide what
+// they do.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+
+#include "about_layout.h"
+#include "game.h"
+#include "look.h"
+
+namespace trelavka::win32 {
+
+class AboutWindow {
+ public:
+  using Clicked = std::function<void(AboutTarget)>;
+
+  // Creates the window and shows it in the middle of the screen. Modeless,
+  // without owner: the main window stays usable.
+  explicit AboutWindow(Clicked clicked);
+  ~AboutWindow();
+  AboutWindow(const AboutWindow&) = delete;
+  AboutWindow& operator=(const AboutWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  void raise();
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+  void paint(HDC dc);
+  // What a click at this point of the client area reports, if anything: -1 none.
+  int targetAt(POINT p) const;
+
+  Clicked clicked_;
+  Scale scale_;
+  HWND hwnd_ = nullptr;
+  HFONT windowFont_ = nullptr;
+  std::array<HFONT, about::kControls.size()> fonts_{};  // by row; null: the window font
+  int pressed_ = -1;
+};
+
+}  // namespace trelavka::win32

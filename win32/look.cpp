@@ -1,0 +1,164 @@
+#include "look.h"
+
+#include <ole2.h>
+#include <olectl.h>
+
+#include <array>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "resources.h"
+
+namespace trelavka::win32 {
+namespace {
+
+constexpr std::wstring_view kPreferredFace = L"MS Sans Serif";
+constexpr std::wstring_view kBundledFace = L"Liberation Sans";
+constexpr std::array<const wchar_t*, 2> kBundledFonts{L"LiberationSans-Regular.ttf",
+                                                       L"LiberationSans-Bold.ttf"};
+
+HINSTANCE module() { return GetModuleHandleW(nullptr); }
+
+struct Resource {
+  const void* data = nullptr;
+  DWORD size = 0;
+};
+
+Resource rcdata(const wchar_t* name) {
+  HRSRC found = FindResourceW(module(), name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (found == nullptr) return {};
+  HGLOBAL loaded = LoadResource(module(), found);
+  if (loaded == nullptr) return {};
+  return {LockResource(loaded), SizeofResource(module(), found)};
+}
+
+// The face Windows really picks for a name: it quietly substitutes another
+// for a face it lacks, so asking by name proves nothing.
+std::wstring realFace(std::wstring_view face) {
+  LOGFONTW lf{};
+  lf.lfHeight = -11;
+  lf.lfCharSet = EASTEUROPE_CHARSET;
+  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  HFONT font = CreateFontIndirectW(&lf);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  wchar_t got[LF_FACESIZE]{};
+  GetTextFaceW(dc, LF_FACESIZE, got);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return got;
+}
+
+Image decode(const Resource& res) {
+  Image out;
+  if (res.data == nullptr || res.size == 0) return out;
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, res.size);
+  if (copy == nullptr) return out;
+  std::memcpy(GlobalLock(copy), res.data, res.size);
+  GlobalUnlock(copy);
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    GlobalFree(copy);
+    return out;
+  }
+  IPicture* picture = nullptr;
+  const HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(res.size), FALSE, IID_IPicture,
+                                    reinterpret_cast<void**>(&picture));
+  stream->Release();
+  if (FAILED(hr) || picture == nullptr) return out;
+  OLE_HANDLE handle = 0;
+  picture->get_Handle(&handle);
+  // A copy of our own outlives the picture object, which owns its handle.
+  out.bitmap = static_cast<HBITMAP>(
+      CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
+                LR_CREATEDIBSECTION));
+  picture->Release();
+  BITMAP info{};
+  if (out.bitmap != nullptr && GetObjectW(out.bitmap, sizeof info, &info) != 0) {
+    out.width = info.bmWidth;
+    out.height = info.bmHeight;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::wstring wide(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                    nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+  return out;
+}
+
+RECT Scale::rect(layout::Twips t) const {
+  const layout::Pixels p = layout::toPixels(t);
+  return {px(p.x), px(p.y), px(p.x + p.width), px(p.y + p.height)};
+}
+
+void installFonts() {
+  for (const wchar_t* name : kBundledFonts) {
+    const Resource res = rcdata(name);
+    if (res.data == nullptr) continue;
+    DWORD installed = 0;
+    AddFontMemResourceEx(const_cast<void*>(res.data), res.size, nullptr, &installed);
+  }
+}
+
+const std::wstring& fontFace() {
+  static const std::wstring face = realFace(kPreferredFace) == kPreferredFace
+                                       ? std::wstring(kPreferredFace)
+                                       : std::wstring(kBundledFace);
+  return face;
+}
+
+HFONT makeFont(double points, bool bold, const Scale& scale) {
+  LOGFONTW lf{};
+  lf.lfHeight = -static_cast<LONG>(points * scale.dpi / 72.0 + 0.5);
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = EASTEUROPE_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  fontFace().copy(lf.lfFaceName, LF_FACESIZE - 1);
+  return CreateFontIndirectW(&lf);
+}
+
+HFONT makeFont(layout::Font font, const Scale& scale) {
+  const layout::FontStyle& style = layout::fontStyle(font);
+  return makeFont(style.points, style.bold, scale);
+}
+
+const Image& image(std::string_view fileName) {
+  static std::map<std::string, Image, std::less<>> cache;
+  auto it = cache.find(fileName);
+  if (it == cache.end()) {
+    it = cache.emplace(std::string(fileName), decode(rcdata(wide(fileName).c_str()))).first;
+  }
+  return it->second;
+}
+
+void drawImage(HDC dc, const Image& img, int x, int y, const Scale& scale) {
+  if (img.bitmap == nullptr) return;
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(source, img.bitmap);
+  if (scale.dpi == USER_DEFAULT_SCREEN_DPI) {
+    BitBlt(dc, x, y, img.width, img.height, source, 0, 0, SRCCOPY);
+  } else {
+    // COLORONCOLOR drops and repeats whole pixels; the default would blur.
+    const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, scale.px(img.width), scale.px(img.height), source, 0, 0, img.width,
+               img.height, SRCCOPY);
+    SetStretchBltMode(dc, oldMode);
+  }
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+HICON gameIcon(int size) {
+  return static_cast<HICON>(
+      LoadImageW(module(), MAKEINTRESOURCEW(IDI_TRELAVKA), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace trelavka::win32

@@ -1,0 +1,437 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <string>
+
+#include "clock.h"
+#include "layout.h"
+#include "menu.h"
+
+namespace trelavka::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"Trelavka";
+constexpr wchar_t kCounterClass[] = L"TrelavkaCounter";
+constexpr wchar_t kPictureClass[] = L"TrelavkaPicture";
+constexpr wchar_t kTitle[] = L"Trelavka";
+// A fixed window: no sizing frame, no maximise or minimise box.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr UINT kRunTask = WM_APP + 1;
+
+// Command ids: menu items by their row in the menu table, controls by their
+// row in the layout table; clear of IDOK and IDCANCEL.
+constexpr UINT kFirstMenuId = 100;
+constexpr UINT kFirstControlId = 1000;
+
+constexpr int kCounterPadding = 3;
+
+UINT menuId(std::size_t row) { return kFirstMenuId + static_cast<UINT>(row); }
+UINT controlId(std::size_t row) { return kFirstControlId + static_cast<UINT>(row); }
+const layout::Control* controlRow(UINT id) {
+  if (id < kFirstControlId || id >= kFirstControlId + layout::kControls.size()) return nullptr;
+  return &layout::kControls[id - kFirstControlId];
+}
+const layout::Control& rowOf(HWND control) {
+  return *controlRow(static_cast<UINT>(GetDlgCtrlID(control)));
+}
+
+// No caption carries an access key; a literal '&' must stay one.
+std::wstring menuText(std::string_view caption, std::string_view shortcut) {
+  std::wstring text;
+  for (wchar_t c : wide(caption)) {
+    text += c;
+    if (c == L'&') text += L'&';
+  }
+  if (!shortcut.empty()) text += L"\t" + wide(shortcut);
+  return text;
+}
+
+// "Ctrl+K" and the like: the only form the menu table uses.
+bool accelerator(std::string_view shortcut, ACCEL& out) {
+  constexpr std::string_view kCtrl = "Ctrl+";
+  if (shortcut.size() != kCtrl.size() + 1 || shortcut.substr(0, kCtrl.size()) != kCtrl) return false;
+  const char key = shortcut.back();
+  if (key < 'A' || key > 'Z') return false;
+  out.fVirt = FCONTROL | FVIRTKEY;
+  out.key = static_cast<WORD>(key);
+  return true;
+}
+
+template <typename Proc>
+void registerClass(const wchar_t* name, Proc proc, int background, HICON icon = nullptr,
+                   HICON small = nullptr) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+  wc.hbrBackground = background < 0 ? nullptr : GetSysColorBrush(background);
+  wc.hIcon = icon;
+  wc.hIconSm = small;
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+}
+
+MainWindow* self(HWND hwnd) {
+  return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Model& model, view::EventRelay& relay)
+    : model_(model), relay_(relay), scale_{static_cast<int>(GetDpiForSystem())} {
+  registerClass(kWindowClass, windowProc, COLOR_BTNFACE, gameIcon(48),
+                gameIcon(GetSystemMetrics(SM_CXSMICON)));
+  registerClass(kCounterClass, counterProc, -1);
+  registerClass(kPictureClass, pictureProc, -1);
+  windowFont_ = makeFont(layout::Font::Window, scale_);
+  captionFont_ = makeFont(layout::Font::Caption, scale_);
+  resultFont_ = makeFont(layout::Font::Result, scale_);
+
+  const RECT client = scale_.rect(layout::kClient);
+  RECT outer = client;
+  AdjustWindowRectExForDpi(&outer, kStyle, TRUE, 0, static_cast<UINT>(scale_.dpi));
+  hwnd_ = CreateWindowExW(0, kWindowClass, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                          outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), this);
+  buildMenus();
+  // A menu bar that wraps to two lines would take the room from the client area.
+  RECT got{};
+  GetClientRect(hwnd_, &got);
+  if (got.bottom != client.bottom || got.right != client.right) {
+    RECT w{};
+    GetWindowRect(hwnd_, &w);
+    SetWindowPos(hwnd_, nullptr, 0, 0, w.right - w.left + client.right - got.right,
+                 w.bottom - w.top + client.bottom - got.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  }
+  buildControls();
+  model_.addObserver(this);
+}
+
+MainWindow::~MainWindow() {
+  model_.removeObserver(this);
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+  DeleteObject(windowFont_);
+  DeleteObject(captionFont_);
+  DeleteObject(resultFont_);
+}
+
+void MainWindow::buildMenus() {
+  HMENU bar = CreateMenu();
+  std::map<std::string_view, HMENU> menus;
+  std::vector<ACCEL> keys;
+  for (std::size_t row = 0; row < kMenu.size(); ++row) {
+    const MenuItem& item = kMenu[row];
+    HMENU parent = item.parent.empty() ? bar : menus.at(item.parent);
+    const std::wstring text = menuText(item.caption, item.shortcut);
+    if (item.action == MenuAction::Submenu) {
+      HMENU sub = CreatePopupMenu();
+      AppendMenuW(parent, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
+      menus[item.name] = sub;
+      continue;
+    }
+    AppendMenuW(parent, MF_STRING, menuId(row), text.c_str());
+    ACCEL key{};
+    if (accelerator(item.shortcut, key)) {
+      key.cmd = static_cast<WORD>(menuId(row));
+      keys.push_back(key);
+    }
+  }
+  SetMenu(hwnd_, bar);
+  if (!keys.empty()) accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+void MainWindow::buildControls() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));
+
+  std::map<std::string_view, HWND> containers{{"", hwnd_}};
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
+    const layout::Control& c = layout::kControls[row];
+    HWND parent = containers.at(c.container);
+    const RECT r = scale_.rect(c.place);
+    const auto create = [&](const wchar_t* cls, const std::wstring& text, DWORD style) {
+      return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, r.left,
+                             r.top, r.right - r.left, r.bottom - r.top, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))),
+                             instance, this);
+    };
+    HWND control = nullptr;
+    switch (c.kind) {
+      case layout::Kind::Caption:
+        control = create(L"STATIC", wide(c.caption), WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
+        break;
+      case layout::Kind::Counter: {
+        // Disabled: the player reads the counter but can neither focus nor type.
+        control = create(kCounterClass, L"", WS_VISIBLE | WS_DISABLED);
+        counters_[index(*counterNamed(c.name))] = control;
+        break;
+      }
+      case layout::Kind::Button: {
+        const Button b = *buttonNamed(c.name);
+        const ButtonState s = model_.button(b);
+        control = create(L"BUTTON", wide(c.caption),
+                         BS_PUSHBUTTON | WS_TABSTOP | (s.shown ? WS_VISIBLE : 0) |
+                             (s.enabled ? 0 : WS_DISABLED));
+        buttons_[index(b)] = control;
+        break;
+      }
+      case layout::Kind::Picture: {
+        const Picture p = *pictureNamed(c.name);
+        control = create(kPictureClass, L"", WS_CLIPCHILDREN | (model_.shown(p) ? WS_VISIBLE : 0));
+        pictures_[index(p)] = control;
+        break;
+      }
+      case layout::Kind::Result:
+        // Drawn by the map itself, below every picture on it.
+        continue;
+    }
+    if (control == nullptr) continue;
+    // A later row lies above an earlier one.
+    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(c.font == layout::Font::Caption ? captionFont_
+                                          : c.font == layout::Font::Result ? resultFont_
+                                                                           : windowFont_),
+                 FALSE);
+    if (!c.tooltip.empty()) addTooltip(control, parent, c.tooltip, c.kind == layout::Kind::Counter);
+    containers[c.name] = control;
+  }
+}
+
+void MainWindow::addTooltip(HWND control, HWND parent, std::string_view text, bool disabled) {
+  std::wstring tip = wide(text);
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_SUBCLASS;
+  ti.lpszText = tip.data();
+  if (disabled) {
+    // A disabled control gets no mouse messages; its parent does, over its place.
+    ti.hwnd = parent;
+    ti.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    GetWindowRect(control, &ti.rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&ti.rect), 2);
+  } else {
+    // On the control itself, so a hidden one shows none.
+    ti.uFlags |= TTF_IDISHWND;
+    ti.hwnd = parent;
+    ti.uId = reinterpret_cast<UINT_PTR>(control);
+  }
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void MainWindow::showCentred() {
+  RECT w{};
+  GetWindowRect(hwnd_, &w);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
+  const RECT& area = mi.rcWork;
+  const int width = w.right - w.left;
+  const int height = w.bottom - w.top;
+  // Larger than the screen: keep the title bar and the menu on it.
+  const int x = std::max<int>(area.left, area.left + (area.right - area.left - width) / 2);
+  const int y = std::max<int>(area.top, area.top + (area.bottom - area.top - height) / 2);
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  UpdateWindow(hwnd_);
+}
+
+void MainWindow::post(std::function<void()> task) {
+  tasks_.push_back(std::move(task));
+  PostMessageW(hwnd_, kRunTask, 0, 0);
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* window = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  MainWindow* window = self(hwnd);
+  if (window == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  return window->handle(msg, wp, lp);
+}
+
+LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      command(LOWORD(wp), HIWORD(wp));
+      return 0;
+    case WM_TIMER:
+      if (clock_ != nullptr && clock_->onTimer(wp)) return 0;
+      break;
+    case kRunTask:
+      if (!tasks_.empty()) {
+        std::function<void()> task = std::move(tasks_.front());
+        tasks_.pop_front();
+        task();
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_CLOSE:
+      // The close box leaves the game as "Konec" does, about window included.
+      if (!relay_.game().ended()) {
+        for (std::size_t row = 0; row < kMenu.size(); ++row) {
+          if (kMenu[row].action == MenuAction::Quit) relay_.choose(kMenu[row].name);
+        }
+      }
+      if (relay_.game().ended()) ShowWindow(hwnd_, SW_HIDE);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void MainWindow::command(UINT id, UINT code) {
+  if (id >= kFirstMenuId && id < kFirstMenuId + kMenu.size()) {
+    relay_.choose(kMenu[id - kFirstMenuId].name);
+    return;
+  }
+  const layout::Control* row = controlRow(id);
+  if (row == nullptr || row->kind != layout::Kind::Button || code != BN_CLICKED) return;
+  relay_.press(*buttonNamed(row->name));
+}
+
+LRESULT CALLBACK MainWindow::counterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  }
+  MainWindow* window = self(hwnd);
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      if (window != nullptr) window->paintCounter(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// Drawn like the Qt build's read-only fields: a thin frame and dark digits,
+// not the system's grey text of a disabled edit.
+void MainWindow::paintCounter(HWND hwnd, HDC dc) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
+  RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+  FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNFACE));
+  const std::wstring text = wide(model_.counterText(*counterNamed(rowOf(hwnd).name)));
+  HGDIOBJ old = SelectObject(dc, windowFont_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  inner.left += scale_.px(kCounterPadding);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+LRESULT CALLBACK MainWindow::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  }
+  MainWindow* window = self(hwnd);
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      if (window != nullptr) window->paintPicture(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The image unscaled from the top-left corner, clipped by the box; the
+// result labels that lie on this picture are drawn on its surface.
+void MainWindow::paintPicture(HWND hwnd, HDC dc) {
+  const layout::Control& row = rowOf(hwnd);
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  drawImage(dc, image(row.image), 0, 0, scale_);
+  HGDIOBJ old = SelectObject(dc, resultFont_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  for (const layout::Control& c : layout::kControls) {
+    if (c.kind != layout::Kind::Result || c.container != row.name) continue;
+    if (!model_.shown(*labelNamed(c.name))) continue;
+    const std::wstring text = wide(c.caption);
+    RECT place = scale_.rect(c.place);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  SelectObject(dc, old);
+}
+
+void MainWindow::counterWritten(Counter c, std::int64_t) {
+  InvalidateRect(counters_[index(c)], nullptr, FALSE);
+  // The rules may go on for a while (a box, a long step): show the value now.
+  UpdateWindow(counters_[index(c)]);
+}
+
+void MainWindow::pictureChanged(Picture p, bool shown) {
+  ShowWindow(pictures_[index(p)], shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::labelChanged(Label l, bool) {
+  for (const layout::Control& c : layout::kControls) {
+    if (c.kind != layout::Kind::Result || labelNamed(c.name) != l) continue;
+    const Picture container = *pictureNamed(c.container);
+    RECT place = scale_.rect(c.place);
+    InvalidateRect(pictures_[index(container)], &place, FALSE);
+  }
+}
+
+void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
+  HWND button = buttons_[index(b)];
+  HWND focus = GetFocus();
+  EnableWindow(button, enabled ? TRUE : FALSE);
+  ShowWindow(button, shown ? SW_SHOWNA : SW_HIDE);
+  // "Start hry" and "Pauza" share one place: the keyboard follows the visible one.
+  if (b != Button::Command2 && b != Button::Command3) return;
+  if (GetActiveWindow() != hwnd_) return;
+  HWND start = buttons_[index(Button::Command2)];
+  HWND pause = buttons_[index(Button::Command3)];
+  const auto visible = [](HWND w) { return (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0; };
+  if (focus != start && focus != pause && focus != nullptr && focus != hwnd_) return;
+  if (focus != nullptr && focus != hwnd_ && visible(focus)) return;
+  if (visible(pause) && IsWindowEnabled(pause)) {
+    SetFocus(pause);
+  } else if (visible(start) && IsWindowEnabled(start)) {
+    SetFocus(start);
+  }
+}
+
+}  // namespace trelavka::win32

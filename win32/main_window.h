@@ -1,0 +1,72 @@
+// The main window "Trelavka" under Win32: the control strip, the town map and
+// the menus, built from the layout and menu tables. It shows what the model
+// holds and hands what the player does to the rules; it keeps no value of its own.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <string_view>
+
+#include "look.h"
+#include "model.h"
+#include "relay.h"
+
+namespace trelavka::win32 {
+
+class Win32Clock;
+
+class MainWindow final : private ModelObserver {
+ public:
+  MainWindow(Model& model, view::EventRelay& relay);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  HACCEL accelerators() const { return accelerators_; }
+  void setClock(Win32Clock* clock) { clock_ = clock; }
+
+  // Runs the task from the message loop, after the caller has returned.
+  void post(std::function<void()> task);
+
+  // Shows the window in the middle of its screen's work area.
+  void showCentred();
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK counterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+
+  void buildControls();
+  void buildMenus();
+  void addTooltip(HWND control, HWND parent, std::string_view text, bool disabled);
+  void paintCounter(HWND hwnd, HDC dc);
+  void paintPicture(HWND hwnd, HDC dc);
+  void command(UINT id, UINT code);
+
+  void counterWritten(Counter c, std::int64_t value) override;
+  void pictureChanged(Picture p, bool shown) override;
+  void labelChanged(Label l, bool shown) override;
+  void buttonChanged(Button b, bool shown, bool enabled) override;
+
+  Model& model_;
+  view::EventRelay& relay_;
+  Win32Clock* clock_ = nullptr;
+  Scale scale_;
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  HFONT windowFont_ = nullptr;
+  HFONT captionFont_ = nullptr;
+  HFONT resultFont_ = nullptr;
+  std::array<HWND, kCounterCount> counters_{};
+  std::array<HWND, kPictureCount> pictures_{};
+  std::array<HWND, kButtonCount> buttons_{};
+  std::deque<std::function<void()>> tasks_;
+};
+
+}  // namespace trelavka::win32

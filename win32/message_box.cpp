@@ -1,0 +1,190 @@
+#include "message_box.h"
+
+#include <algorithm>
+
+#include "look.h"
+
+namespace trelavka::win32 {
+namespace {
+
+constexpr wchar_t kClass[] = L"TrelavkaBox";
+constexpr int kOk = IDOK;
+
+// At 96 DPI, like the system's own boxes.
+constexpr int kMargin = 15;
+constexpr int kGap = 16;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+constexpr int kMinTextWidth = 60;
+constexpr int kMaxTextWidth = 420;
+// Title bars of window managers hold more than the text: icon, padding and
+// up to three buttons, each about a caption high.
+constexpr int kTitleButtons = 3;
+constexpr int kTitlePadding = 24;
+
+struct Box {
+  bool done = false;
+  HFONT font = nullptr;
+};
+
+LRESULT CALLBACK boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* box = reinterpret_cast<Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_NCCREATE:
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+      break;
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+        if (box != nullptr) box->done = true;
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (box != nullptr) box->done = true;
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void registerClass() {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = boxProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClass;
+  RegisterClassExW(&wc);
+  done = true;
+}
+
+SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT r{0, 0, maxWidth, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT | DT_NOPREFIX);
+  SelectObject(dc, old);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// The title's width in the system's caption font plus the room around it.
+int titleNeeds(HDC dc, const std::wstring& title, UINT dpi) {
+  NONCLIENTMETRICSW ncm{};
+  ncm.cbSize = sizeof ncm;
+  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0, dpi)) return 0;
+  HFONT caption = CreateFontIndirectW(&ncm.lfCaptionFont);
+  const SIZE s = textSize(dc, caption, title, 1 << 20, DT_SINGLELINE);
+  DeleteObject(caption);
+  const int buttons = kTitleButtons * std::max<int>(ncm.iCaptionWidth, GetSystemMetricsForDpi(SM_CXSIZE, dpi));
+  return s.cx + buttons + MulDiv(kTitlePadding, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+RECT centredOn(HWND owner, SIZE size) {
+  RECT area{};
+  if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
+    GetWindowRect(owner, &area);
+  } else {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &mi);
+    area = mi.rcWork;
+  }
+  const int x = area.left + (area.right - area.left - size.cx) / 2;
+  const int y = area.top + (area.bottom - area.top - size.cy) / 2;
+  return {x, y, x + size.cx, y + size.cy};
+}
+
+}  // namespace
+
+void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf8) {
+  registerClass();
+  const std::wstring title = wide(titleUtf8);
+  const std::wstring text = wide(textUtf8);
+  const UINT dpi = owner != nullptr ? GetDpiForWindow(owner) : GetDpiForSystem();
+  const Scale scale{static_cast<int>(dpi)};
+
+  Box box;
+  box.font = makeFont(layout::Font::Window, scale);
+  HDC dc = GetDC(nullptr);
+  const SIZE textBox = textSize(dc, box.font, text, scale.px(kMaxTextWidth), DT_WORDBREAK);
+  const int titleWidth = titleNeeds(dc, title, dpi);
+  ReleaseDC(nullptr, dc);
+
+  const int margin = scale.px(kMargin);
+  const int textWidth = std::max<int>(textBox.cx, scale.px(kMinTextWidth));
+  int clientWidth = std::max(textWidth + 2 * margin, scale.px(kButtonWidth) + 2 * margin);
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD exStyle = WS_EX_DLGMODALFRAME;
+  // The frame's own width counts towards the title's room.
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+  const int frameWidth = frame.right - frame.left;
+  clientWidth = std::max(clientWidth, titleWidth - frameWidth);
+  const int clientHeight =
+      margin + textBox.cy + scale.px(kGap) + scale.px(kButtonHeight) + scale.px(kMargin - 4);
+
+  RECT outer{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectExForDpi(&outer, style, FALSE, exStyle, dpi);
+  const RECT at = centredOn(owner, {outer.right - outer.left, outer.bottom - outer.top});
+
+  HWND hwnd = CreateWindowExW(exStyle, kClass, title.c_str(), style, at.left, at.top,
+                              at.right - at.left, at.bottom - at.top, owner, nullptr,
+                              GetModuleHandleW(nullptr), &box);
+  if (hwnd == nullptr) {
+    DeleteObject(box.font);
+    return;
+  }
+  // No icon in the title bar, as a box of style 0 has none.
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, 0);
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG, 0);
+
+  HWND label = CreateWindowExW(0, L"STATIC", text.c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, margin, margin,
+                               clientWidth - 2 * margin, textBox.cy, hwnd, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(box.font), FALSE);
+  const int bw = scale.px(kButtonWidth);
+  HWND ok = CreateWindowExW(0, L"BUTTON", L"OK",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                            (clientWidth - bw) / 2, margin + textBox.cy + scale.px(kGap), bw,
+                            scale.px(kButtonHeight), hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOk)),
+                            GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(box.font), FALSE);
+
+  const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd);
+  SetFocus(ok);
+
+  MSG msg;
+  bool quit = false;
+  int quitCode = 0;
+  while (!box.done) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {  // WM_QUIT: pass it on to the loop that owns it
+      quit = true;
+      quitCode = static_cast<int>(msg.wParam);
+      break;
+    }
+    if (got < 0) break;
+    if (IsDialogMessageW(hwnd, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  // The owner first, so that it gets the activation back when the box goes.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  DestroyWindow(hwnd);
+  DeleteObject(box.font);
+  if (quit) PostQuitMessage(quitCode);
+}
+
+}  // namespace trelavka::win32

@@ -1,0 +1,38 @@
+#include "session.h"
+
+namespace trelavka::win32 {
+
+Session::Session()
+    : game_(model_, port_),
+      relay_(game_, [this](std::function<void()> task) { window_.post(std::move(task)); }),
+      window_(model_, relay_),
+      clock_(model_, window_.hwnd(), [this](Timer t) { relay_.tick(t); }) {
+  port_.attach(window_.hwnd(), &relay_);
+  window_.setClock(&clock_);
+}
+
+// The about window goes first: its events lead back into the rules.
+Session::~Session() {
+  port_.closeAbout();
+  window_.setClock(nullptr);
+}
+
+int Session::run() {
+  HWND main = window_.hwnd();
+  MSG msg;
+  for (;;) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got < 0) return 1;
+    if (window_.accelerators() != nullptr &&
+        TranslateAcceleratorW(main, window_.accelerators(), &msg)) {
+      continue;
+    }
+    // Tab and Space reach the buttons as in a dialog.
+    if (IsDialogMessageW(main, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace trelavka::win32

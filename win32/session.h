@@ -1,0 +1,39 @@
+// One run of the game under Win32: the model, the rules, the main window, the
+// clock that drives the timers and the port to the outside world, wired together.
+#pragma once
+
+#include "clock.h"
+#include "game.h"
+#include "main_window.h"
+#include "model.h"
+#include "relay.h"
+#include "win32_port.h"
+
+namespace trelavka::win32 {
+
+class Session {
+ public:
+  // The window is built and the timers that are on start counting at once.
+  Session();
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // The window's load: the welcome box, before the window is shown.
+  void load() { game_.load(); }
+  // The message loop, until the game ends the program; its exit status.
+  int run();
+
+  Game& game() { return game_; }
+  MainWindow& window() { return window_; }
+
+ private:
+  Model model_;
+  Win32Port port_;
+  Game game_;
+  view::EventRelay relay_;
+  MainWindow window_;
+  Win32Clock clock_;
+};
+
+}  // namespace trelavka::win32
