@@ -65,7 +65,7 @@ grep -q 'DisplayIcon.*trelavka\.exe' "$work/key.txt" || fail "the uninstall entr
 
 start_x
 rec=$work/sound.wav
-spawn /dev/null "$work/rec.err" parecord --device=out.monitor --file-format=wav "$rec"
+spawn /dev/null "$work/rec.err" parecord --latency-msec=10 --device=out.monitor --file-format=wav "$rec"
 rec_pid=$(tail -n 1 "$work/groups")
 wait_for 15 holds "$rec" 1500 || fail "parecord does not record"
 
@@ -85,12 +85,16 @@ about_once() {
   wait_gone "O Trelavka"
 }
 marks=()
-# chime: opens the about window with the real sound in place and marks where
-# in the recording its chime must be.
+# chime: opens the about window with the real sound in place, marks where in
+# the recording its chime must be, and lets the recording take all of it in
+# before anything else plays (a new sound cuts the old one short).
 chime() {
+  local mark
   cp "$src_sounds/about.dat" "$dir/data/about.dat"
-  marks+=("$1:$(held "$rec")")
-  about_once 2
+  mark=$(held "$rec")
+  marks+=("$1:$mark")
+  about_once
+  wait_for 20 holds "$rec" $((mark + 3500)) || fail "the recording stalled"
 }
 
 # Broken files, silent in content, so that any sound heard is the chime.
@@ -126,7 +130,6 @@ for f in odd-data odd-list huge-claim truncated text directory; do
   rm -rf "$dir/data/about.dat"
   chime "after-$f"
 done
-wait_for 20 holds "$rec" $(($(held "$rec") + 3000)) || fail "the recording stalled"
 kill -INT "$rec_pid"
 wait "$rec_pid" 2>/dev/null || :
 
@@ -146,7 +149,7 @@ for ((i = 0; i < n; i++)); do
   if ((i + 1 < n)); then to=${marks[i + 1]#*:}; else to=$(held "$rec"); fi
   level=$(peak "$from" "$to")
   note "chime $name: peak $level"
-  awk -v a="$level" 'BEGIN { exit !(a > 0.3) }' || fail "no chime $name"
+  awk -v a="$level" 'BEGIN { exit !(a > 0.5) }' || fail "no whole chime $name"
 done
 before=$(peak 0 "${marks[0]#*:}")
 awk -v b="$before" 'BEGIN { exit !(b < 0.01) }' || fail "sound before the first chime: peak $before"
