@@ -2,7 +2,19 @@
 # Start-up of the real game on a fresh X server: exec to the welcome box
 # mapped, OK to the main window mapped, peak resident memory; median of RUNS
 # runs (10) after one cold run. --quick: one run, to prove it still works.
-runs=10
-[ "${1:-}" = --quick ] && runs=1
+# --wine: the Windows build under Wine too, alternating with the Qt build.
+runs=10 wine=
+for a in "$@"; do
+  case $a in
+    --quick) runs=1 ;;
+    --wine) wine=1 ;;
+    *) echo "usage: bench/startup.sh [--quick] [--wine]" >&2; exit 2 ;;
+  esac
+done
 . "$(dirname "$0")/xvfb.sh"
-"$probe" startup "$game" "$runs"
+if [ -n "$wine" ]; then
+  . "$here/wine.sh"
+  "$probe" startup "$game" "$runs" "$exe"
+else
+  "$probe" startup "$game" "$runs"
+fi

@@ -1,6 +1,10 @@
 // Times the real game on an X display from the outside, as a player meets it:
-//   trelavka-xprobe startup GAME RUNS   exec to the welcome box, OK to the main window, peak RSS
-//   trelavka-xprobe idle GAME SECONDS [X_SERVER_PID]   CPU time of a running game left alone
+//   trelavka-xprobe startup GAME RUNS [GAME2]   exec to the welcome box, OK to the main window,
+//       peak RSS; with GAME2 the two alternate, run by run
+//   trelavka-xprobe idle GAME SECONDS [X_SERVER_PID [OTHER_PID]]   CPU time of a running game
+//       left alone (and of the X server and another process, such as Wine's server)
+// A GAME ending in .exe runs under Wine ($TRELAVKA_WINE, else /usr/lib/wine/wine64),
+// whose loader becomes the game's own process.
 // An X client of its own sees each window's MapNotify on the root the moment
 // the server maps it, and answers with XTest input as a player's keyboard
 // and mouse would; a helper process per action would add its own start-up.
@@ -247,7 +251,13 @@ class Game {
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
       }
-      execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+      if (path.extension() == ".exe") {
+        const char* wine = std::getenv("TRELAVKA_WINE");
+        if (wine == nullptr || *wine == '\0') wine = "/usr/lib/wine/wine64";
+        execl(wine, wine, path.c_str(), static_cast<char*>(nullptr));
+      } else {
+        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+      }
       _exit(127);
     }
   }
@@ -348,35 +358,43 @@ Shown throughWelcome(Display& x, Game& game) {
   die("the main window did not appear after OK");
 }
 
-int startup(const std::string& program, int runs) {
+int startup(const std::vector<std::string>& programs, int runs) {
   Display x;
   const std::array<const char*, 5> names{"exec->welcome box mapped", "exec->welcome box painted",
                                          "OK->main window mapped", "OK->main window painted",
                                          "peak RSS (MB)"};
-  std::array<std::vector<double>, 5> figures;
+  std::vector<std::array<std::vector<double>, 5>> figures(programs.size());
   // Run 0 meets cold caches (fonts, libraries); it is shown, not counted.
+  // Alternating run by run, the programs meet the same moods of the machine.
   for (int run = 0; run <= runs; ++run) {
-    Game game(program);
-    const Shown s = throughWelcome(x, game);
-    // The first paint of the main window belongs to the start-up's memory.
-    std::this_thread::sleep_for(milliseconds(500));
-    const std::array<double, 5> f{msBetween(game.started(), s.box), msBetween(game.started(), s.boxPainted),
-                                  msBetween(s.okPressed, s.mainMapped), msBetween(s.okPressed, s.mainPainted),
-                                  static_cast<double>(game.statusKb("VmHWM")) / 1024.0};
-    std::printf("run %2d: box mapped %6.1f painted %6.1f ms; main mapped %5.1f painted %5.1f ms after OK; "
-                "peak RSS %.1f MB%s\n",
-                run, f[0], f[1], f[2], f[3], f[4], run == 0 ? " (cold, not counted)" : "");
-    if (run == 0) continue;
-    for (std::size_t i = 0; i < f.size(); ++i) figures[i].push_back(f[i]);
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+      Game game(programs[p]);
+      const Shown s = throughWelcome(x, game);
+      // The first paint of the main window belongs to the start-up's memory.
+      std::this_thread::sleep_for(milliseconds(500));
+      const std::array<double, 5> f{msBetween(game.started(), s.box), msBetween(game.started(), s.boxPainted),
+                                    msBetween(s.okPressed, s.mainMapped), msBetween(s.okPressed, s.mainPainted),
+                                    static_cast<double>(game.statusKb("VmHWM")) / 1024.0};
+      std::printf("run %2d %c: box mapped %6.1f painted %6.1f ms; main mapped %6.1f painted %6.1f ms after OK; "
+                  "peak RSS %.1f MB%s\n",
+                  run, static_cast<char>('A' + p), f[0], f[1], f[2], f[3], f[4],
+                  run == 0 ? " (cold, not counted)" : "");
+      if (run == 0) continue;
+      for (std::size_t i = 0; i < f.size(); ++i) figures[p][i].push_back(f[i]);
+    }
   }
-  for (std::size_t i = 0; i < figures.size(); ++i) {
-    const auto [lo, hi] = std::minmax_element(figures[i].begin(), figures[i].end());
-    std::printf("median of %d: %-26s %7.1f  (min %.1f, max %.1f)\n", runs, names[i], median(figures[i]), *lo, *hi);
+  for (std::size_t p = 0; p < programs.size(); ++p) {
+    std::printf("%c: %s\n", static_cast<char>('A' + p), programs[p].c_str());
+    for (std::size_t i = 0; i < figures[p].size(); ++i) {
+      const auto [lo, hi] = std::minmax_element(figures[p][i].begin(), figures[p][i].end());
+      std::printf("  median of %d: %-26s %7.1f  (min %.1f, max %.1f)\n", runs, names[i], median(figures[p][i]),
+                  *lo, *hi);
+    }
   }
   return 0;
 }
 
-int idle(const std::string& program, double seconds, pid_t server) {
+int idle(const std::string& program, double seconds, pid_t server, pid_t other) {
   Display x;
   Game game(program);
   const Shown s = throughWelcome(x, game);
@@ -395,6 +413,7 @@ int idle(const std::string& program, double seconds, pid_t server) {
   const std::string screenBefore = x.pixels(w);
   const Usage use0 = game.usage();
   const double server0 = server > 0 ? cpuMsOf(server) : 0;
+  const double other0 = other > 0 ? cpuMsOf(other) : 0;
   const auto threads0 = game.threads();
   const auto t0 = Clock::now();
   // In slices of 10 s, so that a cost that grows as the game goes on shows.
@@ -410,6 +429,7 @@ int idle(const std::string& program, double seconds, pid_t server) {
   const Usage use1 = game.usage();
   const double cpu0 = use0.cpuMs, cpu1 = use1.cpuMs;
   const double server1 = server > 0 ? cpuMsOf(server) : 0;
+  const double other1 = other > 0 ? cpuMsOf(other) : 0;
   const auto threads1 = game.threads();
   const double wall = msBetween(t0, Clock::now());
   if (!game.running()) die("the game ended while it was measured");
@@ -443,6 +463,10 @@ int idle(const std::string& program, double seconds, pid_t server) {
     std::printf("  the X server meanwhile: %.0f ms = %.3f %% of one core\n", server1 - server0,
                 100 * (server1 - server0) / wall);
   }
+  if (other > 0) {
+    std::printf("  process %d meanwhile: %.0f ms = %.3f %% of one core\n", static_cast<int>(other),
+                other1 - other0, 100 * (other1 - other0) / wall);
+  }
   std::printf("  resident %ld kB, peak %ld kB\n", game.statusKb("VmRSS"), game.statusKb("VmHWM"));
   return 0;
 }
@@ -450,11 +474,17 @@ int idle(const std::string& program, double seconds, pid_t server) {
 }  // namespace
 
 int main(int argc, char** argv) try {
-  if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return startup(argv[2], std::max(1, std::atoi(argv[3])));
-  if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "idle") == 0) {
-    return idle(argv[2], std::max(1.0, std::atof(argv[3])), argc == 5 ? std::atoi(argv[4]) : 0);
+  if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "startup") == 0) {
+    std::vector<std::string> programs{argv[2]};
+    if (argc == 5) programs.emplace_back(argv[4]);
+    return startup(programs, std::max(1, std::atoi(argv[3])));
   }
-  std::fprintf(stderr, "usage: %s startup GAME RUNS | idle GAME SECONDS [X_SERVER_PID]\n", argv[0]);
+  if (argc >= 4 && argc <= 6 && std::strcmp(argv[1], "idle") == 0) {
+    return idle(argv[2], std::max(1.0, std::atof(argv[3])), argc >= 5 ? std::atoi(argv[4]) : 0,
+                argc == 6 ? std::atoi(argv[5]) : 0);
+  }
+  std::fprintf(stderr, "usage: %s startup GAME RUNS [GAME2] | idle GAME SECONDS [X_SERVER_PID [OTHER_PID]]\n",
+               argv[0]);
   return 2;
 } catch (const std::exception& e) {
   std::fprintf(stderr, "trelavka-xprobe: %s\n", e.what());

@@ -1,0 +1,129 @@
+// How closely the Windows build's clock keeps the game's timetable: the game's
+// rules on Win32Clock (SetTimer re-armed against QueryPerformanceCounter
+// deadlines) with every interval scaled down, each tick's arrival against its
+// deadline. A message-only window takes the timers; no window is shown.
+//   trelavka-clock-bench.exe [--scale S] [--days N] [--quick]
+#include <windows.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <deque>
+#include <functional>
+
+#include "clock.h"
+#include "clock_timetable.h"
+#include "game.h"
+#include "model.h"
+#include "port.h"
+#include "relay.h"
+
+namespace {
+
+using namespace trelavka;
+using namespace trelavka::bench;
+
+class SilentPort final : public Port {
+ public:
+  void showMessage(std::string_view, std::string_view) override {}
+  void playSound(std::string_view) override {}
+  void openAddress(std::string_view) override {}
+  void openAbout() override {}
+  void raiseAbout() override {}
+  void closeAbout() override {}
+  void quit() override { PostQuitMessage(0); }
+};
+
+constexpr UINT kRunPosted = WM_APP + 1;
+win32::Win32Clock* theClock = nullptr;
+std::deque<std::function<void()>> posted;
+
+LRESULT CALLBACK receive(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_TIMER && theClock != nullptr && theClock->onTimer(w)) return 0;
+  if (message == kRunPosted) {
+    while (!posted.empty()) {
+      auto task = std::move(posted.front());
+      posted.pop_front();
+      task();
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  double scale = 0.1;
+  std::int64_t days = 150;
+  for (int i = 1; i < argc; ++i) {
+    if (std::wcscmp(argv[i], L"--quick") == 0) {
+      days = 10;
+    } else if (std::wcscmp(argv[i], L"--scale") == 0 && i + 1 < argc) {
+      scale = std::wcstod(argv[++i], nullptr);
+    } else if (std::wcscmp(argv[i], L"--days") == 0 && i + 1 < argc) {
+      days = std::wcstoll(argv[++i], nullptr, 10);
+    } else {
+      std::fprintf(stderr, "usage: trelavka-clock-bench [--scale S] [--days N] [--quick]\n");
+      return 2;
+    }
+  }
+  if (!(scale > 0) || days < 1) {
+    std::fprintf(stderr, "scale must be above 0 and days at least 1\n");
+    return 2;
+  }
+
+  WNDCLASSW type{};
+  type.lpfnWndProc = receive;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.lpszClassName = L"TrelavkaClockBench";
+  RegisterClassW(&type);
+  HWND window = CreateWindowW(type.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              type.hInstance, nullptr);
+  if (window == nullptr) {
+    std::fprintf(stderr, "no message window (error %lu)\n", GetLastError());
+    return 1;
+  }
+
+  Model model;
+  SilentPort port;
+  Game game(model, port);
+  view::EventRelay relay(game, [window](std::function<void()> task) {
+    posted.push_back(std::move(task));
+    PostMessageW(window, kRunPosted, 0, 0);
+  });
+  Timetable timetable(model, scale);
+  std::size_t bought = 0;
+  auto buyDue = [&] {
+    while (bought < kBuildOrder.size() && kBuildOrder[bought].day <= model.counter(kDay)) {
+      relay.choose(kBuildOrder[bought++].item);
+    }
+  };
+  win32::Win32Clock clock(
+      model, window,
+      [&](Timer t) {
+        timetable.arrived(t);
+        relay.tick(t);
+        if (t != kGameTimer) return;
+        buyDue();
+        if (model.counter(kDay) >= days || !model.timerOn(kGameTimer)) PostQuitMessage(0);
+      },
+      scale);
+  theClock = &clock;
+  relay.press(Button::Command2);
+  buyDue();
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  theClock = nullptr;
+
+  std::printf("Win32 clock at scale %g (a game day %.0f ms), %lld game days:\n", scale, 2800 * scale,
+              static_cast<long long>(model.counter(kDay)));
+  report("game timer", timetable.game());
+  report("animation timers", timetable.animation());
+  const auto& g = timetable.game();
+  if (!g.empty()) {
+    std::printf("game timer drift: last tick %.3f ms late, first %.3f ms; trend %+.4f ms per 100 ticks\n",
+                g.back(), g.front(), driftPer100Ticks(g));
+  }
+  return g.empty() ? 1 : 0;
+}

@@ -1,0 +1,40 @@
+# Sourced after xvfb.sh by the benchmarks that run the Windows build too:
+# finds trelavka.exe, gives it a Wine prefix of its own (a copy of the tests'
+# template where one is there, else a new one) and a Wine server that stays up
+# between runs, as it would on a desktop; all of it goes on every way out.
+# Sets $exe and $wineserver_pid.
+wbuild=${TRELAVKA_WIN_BUILD:-$here/../build-win}
+exe=$(readlink -f "$wbuild/win32/trelavka.exe" 2>/dev/null || :)
+if [ ! -f "$exe" ]; then
+  echo "no $wbuild/win32/trelavka.exe; cross-build it or set TRELAVKA_WIN_BUILD" >&2
+  exit 2
+fi
+. "$here/../tests/win32/wine-env.sh"
+export TRELAVKA_WINE=$WINE
+
+wine_dir=$(mktemp -d "${TMPDIR:-/tmp}/trelavka-bench-wine.XXXXXX")
+export WINEPREFIX=$wine_dir/prefix
+wineserver_pid=
+stop_wine() {
+  "$WINESERVER" -k 2>/dev/null || :
+  timeout 10 "$WINESERVER" -w 2>/dev/null || :
+  rm -rf "$wine_dir"
+}
+trap 'rc=$?; stop_wine; stop_xvfb; exit $rc' EXIT
+
+if [ -d "$wbuild/tests/win32/prefix-template" ]; then
+  cp -a "$wbuild/tests/win32/prefix-template" "$WINEPREFIX"
+else
+  "$here/../tests/win32/make-prefix.sh" "$WINEPREFIX"
+fi
+"$WINESERVER" -p
+# Ours is the one whose environment names our prefix.
+for _ in $(seq 50); do
+  for p in $(pgrep -x wineserver64 -U "$(id -u)" || :); do
+    grep -qxz "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && wineserver_pid=$p
+  done
+  [ -n "$wineserver_pid" ] && break
+  sleep 0.1
+done
+[ -n "$wineserver_pid" ] || { echo "the Wine server did not start" >&2; exit 1; }
+echo "windows game: $exe; Wine server $wineserver_pid"
