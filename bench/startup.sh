@@ -15,6 +15,7 @@ done
 if [ -n "$wine" ]; then
   . "$here/wine.sh"
   "$probe" startup "$game" "$runs" "$exe"
+  wine_memory
 else
   "$probe" startup "$game" "$runs"
 fi

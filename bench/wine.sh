@@ -38,3 +38,20 @@ for _ in $(seq 50); do
 done
 [ -n "$wineserver_pid" ] || { echo "the Wine server did not start" >&2; exit 1; }
 echo "windows game: $exe; Wine server $wineserver_pid"
+
+# wine_memory: the resident and peak memory of Wine's own processes in our
+# prefix (its server and the system services it starts with the first
+# program), which a Windows game under Wine costs on top of its own.
+wine_memory() {
+  local p rss=0 pss=0 hwm=0 names=
+  for p in $(pgrep -U "$(id -u)" || :); do
+    grep -qxz "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null || continue
+    rss=$((rss + $(awk '/^VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null || echo 0)))
+    hwm=$((hwm + $(awk '/^VmHWM/ {print $2}' "/proc/$p/status" 2>/dev/null || echo 0)))
+    # Shared pages counted once in all, not once per process.
+    pss=$((pss + $(awk '/^Pss:/ {print $2}' "/proc/$p/smaps_rollup" 2>/dev/null || echo 0)))
+    names+=" $(cat "/proc/$p/comm" 2>/dev/null)"
+  done
+  echo "Wine's own processes:$names; resident $((rss / 1024)) MB (proportional $((pss / 1024)) MB)," \
+    "peaks adding up to $((hwm / 1024)) MB"
+}
