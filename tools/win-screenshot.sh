@@ -51,7 +51,7 @@ if [ "$dpi" != 96 ]; then
   wineserver -k; wineserver -w
 fi
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 $((1280 * dpi / 96))x$((1024 * dpi / 96))x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -84,6 +84,8 @@ shot main 1.5
 # xdotool: the latter counts the window manager's frame in.
 X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
 Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+# Where the window (menu bar and client area) lies on the pictures.
+xwininfo -id "$main" >"$out/main.xwininfo"
 scale=$((dpi / 96))
 menu() {  # title x, then how many times Down
   xdotool mousemove $((X + $1 * scale)) $((Y + 9 * scale)) click 1
