@@ -51,7 +51,7 @@ if [ "$dpi" != 96 ]; then
   wineserver -k; wineserver -w
 fi
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 $((1280 * dpi / 96))x$((1024 * dpi / 96))x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -80,8 +80,12 @@ closeBox "$welcome"
 main=$(box 'Trelavka')
 shot main 1.5
 
-# The menu bar's titles, from the window's left edge at 96 DPI.
-eval "$(xdotool getwindowgeometry --shell "$main")"
+# The menu bar's titles, from the window's left edge at 96 DPI. xwininfo, not
+# xdotool: the latter counts the window manager's frame in.
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+# Where the window (menu bar and client area) lies on the pictures.
+xwininfo -id "$main" >"$out/main.xwininfo"
 scale=$((dpi / 96))
 menu() {  # title x, then how many times Down
   xdotool mousemove $((X + $1 * scale)) $((Y + 9 * scale)) click 1
@@ -93,11 +97,11 @@ menu 60 2   # Stavby > Hypermarket: the town has no estate yet
 refused=$(box 'Nejde postavit')
 shot refused
 closeBox "$refused"
-menu 205 1  # Nápověda > Help
+menu 170 1  # Nápověda > Help
 help=$(box 'Nápověda')
 shot help
 closeBox "$help"
-menu 205 2  # Nápověda > O Trelavka
+menu 170 2  # Nápověda > O Trelavka
 box 'O Trelavka' >/dev/null
 shot about 1
 xdotool key ctrl+k 2>/dev/null || true

@@ -73,6 +73,9 @@ void AboutWindow::raise() {
   ShowWindow(hwnd_, SW_SHOW);
   BringWindowToTop(hwnd_);
   SetForegroundWindow(hwnd_);
+  // Same thread as the active main window: this activates it where the
+  // window manager ignores a foreground request.
+  SetActiveWindow(hwnd_);
 }
 
 LRESULT CALLBACK AboutWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -18,6 +18,8 @@ constexpr std::wstring_view kBundledFace = L"Liberation Sans";
 constexpr std::array<const wchar_t*, 2> kBundledFonts{L"LiberationSans-Regular.ttf",
                                                        L"LiberationSans-Bold.ttf"};
 
+constexpr double kSmoothFrom = 14;
+
 HINSTANCE module() { return GetModuleHandleW(nullptr); }
 
 struct Resource {
@@ -120,7 +122,9 @@ HFONT makeFont(double points, bool bold, const Scale& scale) {
   lf.lfHeight = -static_cast<LONG>(points * scale.dpi / 72.0 + 0.5);
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = EASTEUROPE_CHARSET;
-  lf.lfQuality = DEFAULT_QUALITY;
+  // Smoothing thins small bold text until it reads as regular; the faces
+  // the layout names were crisp bitmap fonts at these sizes anyway.
+  lf.lfQuality = bold && points < kSmoothFrom ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
   fontFace().copy(lf.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&lf);
 }

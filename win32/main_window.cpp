@@ -125,7 +125,7 @@ void MainWindow::buildMenus() {
   std::vector<ACCEL> keys;
   for (std::size_t row = 0; row < kMenu.size(); ++row) {
     const MenuItem& item = kMenu[row];
-    HMENU parent = item.parent.empty() ? bar : menus.at(item.parent);
+    HMENU parent = item.parent.empty() ? bar : menus[item.parent];
     const std::wstring text = menuText(item.caption, item.shortcut);
     if (item.action == MenuAction::Submenu) {
       HMENU sub = CreatePopupMenu();
@@ -156,7 +156,9 @@ void MainWindow::buildControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
     const layout::Control& c = layout::kControls[row];
-    HWND parent = containers.at(c.container);
+    // A container the system failed to create takes its pictures along.
+    HWND parent = containers[c.container];
+    if (parent == nullptr) continue;
     const RECT r = scale_.rect(c.place);
     const auto create = [&](const wchar_t* cls, const std::wstring& text, DWORD style) {
       return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, r.left,
@@ -194,6 +196,7 @@ void MainWindow::buildControls() {
         // Drawn by the map itself, below every picture on it.
         continue;
     }
+    containers[c.name] = control;
     if (control == nullptr) continue;
     // A later row lies above an earlier one.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -203,7 +206,6 @@ void MainWindow::buildControls() {
                                                                            : windowFont_),
                  FALSE);
     if (!c.tooltip.empty()) addTooltip(control, parent, c.tooltip, c.kind == layout::Kind::Counter);
-    containers[c.name] = control;
   }
 }
 

@@ -17,10 +17,14 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kMinTextWidth = 60;
 constexpr int kMaxTextWidth = 420;
-// Title bars of window managers hold more than the text: icon, padding and
-// up to three buttons, each about a caption high.
-constexpr int kTitleButtons = 3;
+// Title bars hold more than the text: an icon, up to three buttons, each
+// about a caption wide, and the gaps between them. Under Wine the X window
+// manager draws the title in a face of its own and frames the client area
+// alone: openbox's title font ran a quarter wider than the caption font
+// measured here, and its icon, buttons and gaps took five captions' width.
+constexpr int kTitleItems = 5;
 constexpr int kTitlePadding = 24;
+constexpr int kWiderFacePercent = 125;
 
 struct Box {
   bool done = false;
@@ -79,11 +83,15 @@ int titleNeeds(HDC dc, const std::wstring& title, UINT dpi) {
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof ncm;
   if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0, dpi)) return 0;
+  // Bold, as most title bars draw it.
+  ncm.lfCaptionFont.lfWeight = std::max<LONG>(ncm.lfCaptionFont.lfWeight, FW_BOLD);
   HFONT caption = CreateFontIndirectW(&ncm.lfCaptionFont);
   const SIZE s = textSize(dc, caption, title, 1 << 20, DT_SINGLELINE);
   DeleteObject(caption);
-  const int buttons = kTitleButtons * std::max<int>(ncm.iCaptionWidth, GetSystemMetricsForDpi(SM_CXSIZE, dpi));
-  return s.cx + buttons + MulDiv(kTitlePadding, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+  const int item = std::max<int>({static_cast<int>(ncm.iCaptionWidth), static_cast<int>(ncm.iCaptionHeight),
+                                  GetSystemMetricsForDpi(SM_CXSIZE, dpi)});
+  return MulDiv(s.cx, kWiderFacePercent, 100) + kTitleItems * item +
+         MulDiv(kTitlePadding, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
 RECT centredOn(HWND owner, SIZE size) {
@@ -122,11 +130,7 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   int clientWidth = std::max(textWidth + 2 * margin, scale.px(kButtonWidth) + 2 * margin);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD exStyle = WS_EX_DLGMODALFRAME;
-  // The frame's own width counts towards the title's room.
-  RECT frame{0, 0, 0, 0};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-  const int frameWidth = frame.right - frame.left;
-  clientWidth = std::max(clientWidth, titleWidth - frameWidth);
+  clientWidth = std::max(clientWidth, titleWidth);
   const int clientHeight =
       margin + textBox.cy + scale.px(kGap) + scale.px(kButtonHeight) + scale.px(kMargin - 4);
 
