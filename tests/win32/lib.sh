@@ -57,3 +57,11 @@ start_game() {
 
 # A focused window under openbox is an activated one.
 focus() { xdotool windowactivate --sync "$1"; }
+
+# box_text TITLE: the text of the shown window with this title, read through
+# Wine's own window list (set BOX_TEXT to the trelavka-box-text program).
+if [ -n "${BOX_TEXT:-}" ]; then
+  box_text() {
+    "$WINE" "$BOX_TEXT" 2>/dev/null | awk -F '\t' -v t="$1" '$1 == t { print $2; exit }'
+  }
+fi
