@@ -3,7 +3,8 @@
 # housing estate, a refused purchase, a day passing, a pause, the help, the about
 # window (closed by its logo, opened again) and Ctrl+K. What the player sees is
 # read from window titles and the screen's pixels; with --hook (the test build)
-# also the counters, shown controls and box texts, exactly.
+# also the counters, shown controls and box texts, exactly. Box texts also where
+# the platform can read them back (box_text, the Windows build under Wine).
 # Usage: play.sh GAME RUN_DIR ARTIFACTS SOURCE_DIR [--hook]
 game=$1 run_dir=$2 artifacts=$3 src=$4 mode=${5:-}
 . "$(dirname "$0")/lib.sh"
