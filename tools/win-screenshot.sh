@@ -67,7 +67,12 @@ fi
 mkdir -p "$out"
 shot() { sleep "${2:-0.7}"; import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 # Boxes are found by their exact titles, the main window by its own.
-box() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+box() {
+  local w
+  w=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) || true
+  [ -n "$w" ] || { echo "no window titled '$1' within 30 s; see $out/wine.log" >&2; exit 1; }
+  echo "$w"
+}
 closeBox() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; xdotool key Return; }
 
 # From the .exe's folder, where data\ holds the sounds.
