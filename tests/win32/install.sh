@@ -2,7 +2,8 @@
 # The Windows game as a player installs it, under Wine: the installer made by
 # CPack installs silently, its Start-menu link starts the game in the folder
 # that holds data\, the installed game chimes when the about window opens
-# (recorded from a null sink of an audio server of our own), a table of broken
+# (recorded from a null sink of an audio server of our own) and asks the
+# browser for its maker's address when that is clicked, a table of broken
 # sound files neither hangs nor ends it and each is followed by a chime that
 # still plays, Ctrl+K ends it with status 0, and the uninstaller removes it
 # all. Also checks what the zip holds. Exits 77 (skipped) only when no audio
@@ -118,6 +119,14 @@ printf 'no sound here %.0s' $(seq 400) >"$bad/text.dat"
 
 note "a chime before any broken file"
 chime first
+
+note "the about window's address opens the browser"
+menu "$w" 3 Down Return
+a=$(wait_window "O Trelavka")
+click "$a" 516 318  # the address label
+wait_for 10 grep -qx 'http://www.example.org/' "$browser_log" || fail "no browser was asked for the address"
+click "$a" 100 100  # the logo
+wait_gone "O Trelavka"
 for f in odd-data odd-list huge-claim truncated text directory; do
   note "broken sound: $f"
   rm -rf "$dir/data/about.dat"
