@@ -131,15 +131,12 @@ LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       const int pressed = pressed_;
       pressed_ = -1;
       ReleaseCapture();
-      if (pressed >= 0 && targetAt(at) == pressed) {
-        // The rules may destroy this window: nothing of it is touched afterwards.
-        clicked_(static_cast<AboutTarget>(pressed));
-      }
+      if (pressed >= 0 && targetAt(at) == pressed) report(static_cast<AboutTarget>(pressed));
       return 0;
     }
     case WM_CLOSE:
       // Reported, not done: the rules close the window.
-      clicked_(AboutTarget::CloseBox);
+      report(AboutTarget::CloseBox);
       return 0;
     case WM_NCDESTROY: {
       HWND gone = hwnd_;
@@ -151,6 +148,14 @@ LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+// The rules may destroy this window, and with it its callback, while the
+// callback runs: a copy on the stack outlives it, and nothing of the window is
+// touched afterwards.
+void AboutWindow::report(AboutTarget target) {
+  const Clicked clicked = clicked_;
+  clicked(target);
 }
 
 void AboutWindow::paint(HDC dc) {

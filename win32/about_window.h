@@ -32,6 +32,7 @@ class AboutWindow {
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
   void paint(HDC dc);
+  void report(AboutTarget target);
   // What a click at this point of the client area reports, if anything: -1 none.
   int targetAt(POINT p) const;
 

@@ -61,7 +61,7 @@ bool accelerator(std::string_view shortcut, ACCEL& out) {
 
 template <typename Proc>
 void registerClass(const wchar_t* name, Proc proc, int background, HICON icon = nullptr,
-                   HICON small = nullptr) {
+                   HICON smallIcon = nullptr) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = proc;
@@ -69,7 +69,7 @@ void registerClass(const wchar_t* name, Proc proc, int background, HICON icon = 
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
   wc.hbrBackground = background < 0 ? nullptr : GetSysColorBrush(background);
   wc.hIcon = icon;
-  wc.hIconSm = small;
+  wc.hIconSm = smallIcon;
   wc.lpszClassName = name;
   RegisterClassExW(&wc);
 }
