@@ -4,13 +4,38 @@
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QFile>
 #include <QUrl>
+#include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "about_window.h"
+#include "data_dirs.h"
 #include "dispatch.h"
 #include "qt_convert.h"
 
 namespace trelavka {
+
+namespace {
+
+std::filesystem::path nativePath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+QString soundFile(std::string_view file) {
+  std::error_code ec;
+  const std::filesystem::path program = nativePath(QCoreApplication::applicationDirPath());
+  const std::array<std::filesystem::path, 3> folders = {
+      std::filesystem::current_path(ec),
+      // Relative to the program, so the package and an install under any prefix agree.
+      program.empty() ? program : (program / TRELAVKA_DATA_FROM_PROGRAM).lexically_normal(),
+      program,
+  };
+  return QFile::decodeName(locateDataFile(folders, file).string().c_str());
+}
+
+}  // namespace
 
 QtPort::QtPort() = default;
 
@@ -32,7 +57,7 @@ void QtPort::showMessage(std::string_view title, std::string_view text) {
   box.exec();
 }
 
-void QtPort::playSound(std::string_view path) { sound_.play(qs(path)); }
+void QtPort::playSound(std::string_view path) { sound_.play(soundFile(path)); }
 
 void QtPort::openAddress(std::string_view address) {
   // The address is written as a player reads it ("www..."): let Qt add the scheme.
