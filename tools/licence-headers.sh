@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Gives every tracked file that can carry a comment the SPDX header REUSE asks
+# for; what cannot (art, sounds, golden transcripts, the font) is covered by
+# .reuse/dep5. Files that already have a header are left alone, so this is safe
+# to run again after adding files. Then `reuse lint` tells whether all is covered.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+who=("--copyright=Tým Trelavka" --year=2026)
+dep5='^(LICENSES/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$)'
+mapfile -t files < <(git ls-files | grep -Ev "$dep5")
+
+annotate() {  # annotate LICENCE [--style=S] FILE...
+  local licence=$1
+  shift
+  reuse annotate "${who[@]}" --license="$licence" --skip-existing "$@" >/dev/null
+}
+metadata=() hash=() known=()
+for f in "${files[@]}"; do
+  case "$f" in
+    *.metainfo.xml*) metadata+=("$f") ;;
+    # Comment with "#" but unknown to reuse by their names.
+    .ci/*|*.supp|*.desktop|*.in) hash+=("$f") ;;
+    *) known+=("$f") ;;
+  esac
+done
+# The AppStream metadata is free for anyone to reuse, as software centres ask.
+[ ${#metadata[@]} -eq 0 ] || annotate CC0-1.0 --style=html "${metadata[@]}"
+[ ${#hash[@]} -eq 0 ] || annotate GPL-3.0-or-later --style=python "${hash[@]}"
+[ ${#known[@]} -eq 0 ] || annotate GPL-3.0-or-later "${known[@]}"
