@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 who=("--copyright=Tým Trelavka" --year=2026)
-dep5='^(LICENSES/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$)'
+dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$)'
 mapfile -t files < <(git ls-files | grep -Ev "$dep5")
 
 annotate() {  # annotate LICENCE [--style=S] FILE...
