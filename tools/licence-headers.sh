@@ -4,6 +4,8 @@
 # .reuse/dep5. Files that already have a header are left alone, so this is safe
 # to run again after adding files. Then `reuse lint` tells whether all is covered.
 set -euo pipefail
+# Read whole before it runs: it annotates itself too.
+{
 cd "$(dirname "$0")/.."
 who=("--copyright=Tým Trelavka" --year=2026)
 dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$)'
@@ -27,3 +29,5 @@ done
 [ ${#metadata[@]} -eq 0 ] || annotate CC0-1.0 --style=html "${metadata[@]}"
 [ ${#hash[@]} -eq 0 ] || annotate GPL-3.0-or-later --style=python "${hash[@]}"
 [ ${#known[@]} -eq 0 ] || annotate GPL-3.0-or-later "${known[@]}"
+exit
+}
