@@ -9,7 +9,7 @@
 #   BASE_TREE: the debootstrap tree to copy (made, and kept, if missing);
 #   it is copied, never changed, so every run starts from the same fresh root.
 set -euo pipefail
-[ $# -ge 1 ] || { sed -n '2,10p' "$0" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: $0 LOG [BASE_TREE]" >&2; exit 2; }
 [ "$(id -u)" = 0 ] || { echo "needs root (debootstrap, chroot, mount)" >&2; exit 1; }
 log=$(readlink -f "$1")
 base=${2:-/var/tmp/trelavka-bookworm-git}
