@@ -38,7 +38,7 @@ dpkg-deb -x "$deb" "$scratch/x"
 game=$scratch/x/usr/games/trelavka
 # Read whole, once: a reader that stops at the first match would kill the
 # writer with SIGPIPE, and pipefail would end the check without a word.
-cache=$(ldconfig -p)
+cache=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p)  # not on an ordinary user's PATH
 
 # owner_of PATH: the package that holds PATH. With merged /usr the loader may
 # name /lib/... while dpkg recorded /usr/lib/..., or the other way round.
