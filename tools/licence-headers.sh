@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Gives every tracked file that can carry a comment the SPDX header REUSE asks
-# for; what cannot (art, sounds, golden transcripts, the font) is covered by
+# for; what cannot (art, sounds, golden transcripts, the font, the package's
+# templates) is covered by
 # .reuse/dep5. Files that already have a header are left alone, so this is safe
 # to run again after adding files. Then `reuse lint` tells whether all is covered.
 set -euo pipefail
@@ -8,7 +9,7 @@ set -euo pipefail
 {
 cd "$(dirname "$0")/.."
 who=("--copyright=Tým Trelavka" --year=2026)
-dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$)'
+dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$|packaging/(changelog|copyright)\.in$|packaging/man/)'
 mapfile -t files < <(git ls-files | grep -Ev "$dep5")
 
 annotate() {  # annotate LICENCE [--style=S] FILE...
