@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Gives every tracked file that can carry a comment the SPDX header REUSE asks
 # for; what cannot (art, sounds, golden transcripts, the font, the package's
-# templates) is covered by
-# .reuse/dep5. Files that already have a header are left alone, so this is safe
-# to run again after adding files. Then `reuse lint` tells whether all is covered.
+# templates) is covered by .reuse/dep5. Files that already have a header are
+# left alone, so this is safe to run again after adding files. Then
+# `reuse lint` tells whether all is covered.
 set -euo pipefail
 # Read whole before it runs: it annotates itself too.
 {
