@@ -17,18 +17,24 @@ annotate() {  # annotate LICENCE [--style=S] FILE...
   shift
   reuse annotate "${who[@]}" --license="$licence" --skip-existing "$@" >/dev/null
 }
-metadata=() hash=() known=()
+metadata=() hash=() xml=() c=() known=()
 for f in "${files[@]}"; do
   case "$f" in
     *.metainfo.xml*) metadata+=("$f") ;;
-    # Comment with "#" but unknown to reuse by their names.
-    .ci/*|*.supp|*.desktop|*.in) hash+=("$f") ;;
+    # Unknown to reuse by their names, so their comment style is named here.
+    .ci/*|*.supp|*.desktop|*.in|*.nsi|*.nsh) hash+=("$f") ;;
+    *.manifest) xml+=("$f") ;;
+    *.rc) c+=("$f") ;;
     *) known+=("$f") ;;
   esac
 done
 # The AppStream metadata is free for anyone to reuse, as software centres ask.
 [ ${#metadata[@]} -eq 0 ] || annotate CC0-1.0 --style=html "${metadata[@]}"
 [ ${#hash[@]} -eq 0 ] || annotate GPL-3.0-or-later --style=python "${hash[@]}"
-[ ${#known[@]} -eq 0 ] || annotate GPL-3.0-or-later "${known[@]}"
+[ ${#xml[@]} -eq 0 ] || annotate GPL-3.0-or-later --style=html "${xml[@]}"
+[ ${#c[@]} -eq 0 ] || annotate GPL-3.0-or-later --style=c "${c[@]}"
+# One file of a kind reuse does not know must not hold up the rest; `reuse
+# lint` names it afterwards, for a line above or in .reuse/dep5.
+[ ${#known[@]} -eq 0 ] || annotate GPL-3.0-or-later --skip-unrecognised "${known[@]}"
 exit
 }
