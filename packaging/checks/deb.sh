@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its control data and contents: the Qt
-# runtime it depends on, the files it holds, and that every library the game
-# loads belongs to a package it declares.
+# runtime it depends on, the files it holds, that every library the game
+# loads belongs to a package it declares, and that Debian's own checker
+# (lintian --pedantic) finds no error and no warning.
 # Usage: deb.sh BUILD_DIR APP_ID VERSION
 build=$1 id=$2 version=$3
 . "$(dirname "$0")/lib.sh"
@@ -22,9 +23,10 @@ for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
 done
 
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}' | grep -v '/$')
-for f in ./usr/bin/trelavka ./usr/libexec/trelavka/trelavka ./usr/share/trelavka/data/about.dat \
-         ./usr/share/trelavka/data/rolling.dat "./usr/share/applications/$id.desktop" \
-         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+for f in ./usr/games/trelavka ./usr/share/games/trelavka/data/about.dat \
+         ./usr/share/games/trelavka/data/rolling.dat "./usr/share/applications/$id.desktop" \
+         "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
+         ./usr/share/doc/trelavka/copyright ./usr/share/man/cs/man6/trelavka.6.gz; do
   grep -qxF "$f" <<<"$files" || fail "$f is not in the package"
 done
 ! grep -v '^\./usr/' <<<"$files" || fail "files outside /usr in the package"
@@ -33,10 +35,10 @@ done
 # Every library the game needs must come from a declared package (or from a
 # package that one of them depends on: the loader, libc, libstdc++).
 dpkg-deb -x "$deb" "$scratch/x"
-game=$scratch/x/usr/libexec/trelavka/trelavka
+game=$scratch/x/usr/games/trelavka
 # Read whole, once: a reader that stops at the first match would kill the
 # writer with SIGPIPE, and pipefail would end the check without a word.
-cache=$(ldconfig -p)
+cache=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p)  # not on an ordinary user's PATH
 
 # owner_of PATH: the package that holds PATH. With merged /usr the loader may
 # name /lib/... while dpkg recorded /usr/lib/..., or the other way round.
@@ -57,4 +59,6 @@ while read -r needed; do
   owner=$(owner_of "$path") || fail "no package holds $path ($needed)"
   grep -qx "$owner" <<<"$declared" || fail "$needed comes from $owner, which the package does not declare"
 done < <(readelf -d "$game" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+# Info-level and pedantic remarks are shown, but only errors and warnings fail.
+lintian --pedantic --no-cfg --fail-on error,warning "$deb" || fail "lintian: errors or warnings (above)"
 echo "deb: ok ($(basename "$deb"); Depends: $depends)"

@@ -22,7 +22,7 @@ out=$(appstreamcli validate-tree --no-net "$u" 2>&1) || fail "appstreamcli valid
 
 field() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 [ "$(field Icon)" = "$id" ] || fail "the desktop entry's icon is '$(field Icon)', not $id"
-[ -x "$u/bin/$(field Exec | cut -d' ' -f1)" ] || fail "the desktop entry runs '$(field Exec)', which is not installed"
+[ -x "$u/games/$(field Exec | cut -d' ' -f1)" ] || fail "the desktop entry runs '$(field Exec)', which is not installed"
 grep -q "<id>$id</id>" "$meta" || fail "the metadata's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$meta" \
   || fail "the metadata does not launch $id.desktop"

@@ -3,6 +3,9 @@
 # Everything started here is stopped on the way out, also after a failure, a
 # timeout or a kill of the test itself.
 set -euo pipefail
+# Window titles are Czech and matched by xdotool as UTF-8; a minimal Debian
+# sets no locale at all, and in the C locale no "VÍTEJ" is ever found.
+export LC_ALL=C.UTF-8
 
 E2E_LIMIT=${E2E_LIMIT:-120}  # seconds for the whole test, under CTest's own limit
 
