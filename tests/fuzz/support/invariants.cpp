@@ -56,18 +56,6 @@ std::vector<std::size_t> stepStarts(const std::vector<Event>& events) {
   return starts;
 }
 
-const oracle::DatedRow* rowFor(std::int64_t day, const Shadow& town) {
-  for (const auto& row : oracle::kDatedRows) {
-    if (row.day != day) continue;
-    if (row.building == Picture::None || town.shown(row.building) == row.whenStanding) return &row;
-  }
-  return nullptr;
-}
-
-std::size_t rowIndex(const oracle::DatedRow* row) {
-  return static_cast<std::size_t>(row - oracle::kDatedRows.data());
-}
-
 bool canonical(std::string_view text, std::int64_t value) {
   if (text.empty() || text == "-0") return false;
   const std::string_view digits = text.front() == '-' ? text.substr(1) : text;
@@ -118,24 +106,6 @@ Clock walkClock(const Observation& o, const History& h) {
 }
 
 // ---- the checks ----------------------------------------------------------------
-
-Result startState(const Observation& o, const History&) {
-  if (o.action != nullptr) return {};
-  for (std::size_t i = 0; i < kCounterCount; ++i) {
-    if (o.after.counters[i] != oracle::kStartCounters[i]) return "a counter does not start as it should";
-  }
-  for (const auto& a : oracle::kAnimations) {
-    const auto& due = o.after.due[index(a.timer)];
-    if (due.has_value() != a.onAtStart || (due && *due != a.intervalMs)) return std::string(name(a.timer)) + " starts wrongly";
-  }
-  if (o.after.timersOn[index(Timer::Timer)] || o.after.labels[0] || o.after.labels[1]) {
-    return "the game starts running, lost or won";
-  }
-  if (o.events.size() != 1 || !isBox(o.events[0], oracle::kWelcome)) {
-    return "the window's load shows something else than the welcome box";
-  }
-  return {};
-}
 
 Result countersCanonical(const Observation& o, const History&) {
   for (const Event& e : o.events) {
@@ -225,71 +195,6 @@ Result timeStepArithmetic(const Observation& o, const History&) {
   }
   if (!is(o, Action::Kind::Step) && !is(o, Action::Kind::Wait) && !starts.empty()) {
     return "a time step ran outside a step or a wait";
-  }
-  return {};
-}
-
-Result datedRows(const Observation& o, const History& h) {
-  auto fired = h.datedRowsFired;
-  if (is(o, Action::Kind::Set) && o.action->word == name(kDay)) fired.reset();
-  std::vector<bool> explained(o.events.size(), false);
-  bool won = false;
-  Shadow town(o.before);
-  for (std::size_t i = 0; i < o.events.size(); ++i) {
-    town.apply(o.events[i]);
-    if (!isWrite(o.events[i], kDay)) continue;
-    const auto* row = rowFor(o.events[i].value, town);
-    const std::size_t j = i + 1;
-    if (row == nullptr) {
-      if (j < o.events.size() && o.events[j].kind == EK::Box) {
-        return "day " + std::to_string(o.events[i].value) + " has no row but showed '" +
-               o.events[j].text + "'";
-      }
-      continue;
-    }
-    const std::string day = "day " + std::to_string(row->day);
-    if (j >= o.events.size() || !isBox(o.events[j], boxOf(row->title, row->text))) {
-      return day + ": its row's box did not follow the day";
-    }
-    explained[j] = true;
-    if (fired.test(rowIndex(row))) return day + ": its row fired a second time in one game";
-    fired.set(rowIndex(row));
-    won = won || row->wins;
-    Shadow after(town);
-    std::size_t k = j + 1;
-    for (const auto& change : row->changes) {
-      if (!change) continue;
-      while (k < o.events.size() && o.events[k].kind != EK::Write) after.apply(o.events[k++]);
-      if (k == o.events.size() || !isWrite(o.events[k], change->counter) ||
-          o.events[k].value != after[change->counter] + change->by) {
-        if (o.after.quit) return {};  // an overflow ended the program inside the row
-        return day + ": its row did not change " + std::string(name(change->counter)) + " by " +
-               std::to_string(change->by);
-      }
-      after.apply(o.events[k++]);
-    }
-    while (k < o.events.size() && o.events[k].kind != EK::Write && o.events[k].kind != EK::Box) {
-      after.apply(o.events[k++]);
-    }
-    if (row->burnsEstate && (after.shown(Picture::Picture10) || after.shown(Picture::Picture29))) {
-      return day + ": the estate did not burn";
-    }
-  }
-  for (std::size_t i = 0; i < o.events.size(); ++i) {
-    if (o.events[i].kind != EK::Box || explained[i]) continue;
-    for (const auto& row : oracle::kDatedRows) {
-      if (o.events[i].text == boxOf(row.title, row.text)) {
-        return "the box of day " + std::to_string(row.day) + " came on another day or building";
-      }
-    }
-  }
-  const std::size_t won6 = index(Label::Label6);
-  if (o.before.labels[won6] && !o.after.labels[won6]) return "\"VYHRÁLS\" was hidden again";
-  if (!o.before.labels[won6] && o.after.labels[won6] && !won) {
-    return "\"VYHRÁLS\" shown without day 150";
-  }
-  if (won && !o.after.quit && (!o.after.labels[won6] || o.after.timersOn[index(Timer::Timer)])) {
-    return "day 150 did not stop the game timer and show \"VYHRÁLS\"";
   }
   return {};
 }
@@ -385,89 +290,6 @@ Result lossFollowsThreshold(const Observation& o, const History&) {
   return {};
 }
 
-// The animation timers re-run from the state before the action on the
-// fuzzer's own table; the houses must change at the same moments.
-Result animationTimeline(const Observation& o, const History&) {
-  if (o.action == nullptr || o.after.quit) return {};
-  struct Change {
-    Picture picture;
-    std::int64_t time;
-    bool shown;
-    auto operator<=>(const Change&) const = default;
-  };
-  auto animated = [](Picture p) {
-    return std::find(oracle::kAnimatedPictures.begin(), oracle::kAnimatedPictures.end(), p) !=
-           oracle::kAnimatedPictures.end();
-  };
-  std::array<bool, kPictureCount> pictures = o.before.pictures;
-  std::array<std::optional<std::int64_t>, kTimerCount> due = o.before.due;
-  std::vector<Change> predicted;
-  auto set = [&](Picture p, bool shown, std::int64_t t) {
-    if (p == Picture::None || pictures[index(p)] == shown) return;
-    pictures[index(p)] = shown;
-    if (animated(p)) predicted.push_back({p, t, shown});
-  };
-  auto row = [](Timer t) -> const oracle::Animation& {
-    return oracle::kAnimations[index(t) - 1];
-  };
-  const std::int64_t t0 = o.before.now;
-  const Action& act = *o.action;
-  if (act.kind == Action::Kind::Show || act.kind == Action::Kind::Hide) {
-    set(*pictureNamed(act.word), act.kind == Action::Kind::Show, t0);
-  }
-  const bool concert = act.kind == Action::Kind::Menu && act.word == oracle::kConcert &&
-                       std::any_of(o.events.begin(), o.events.end(),
-                                   [](const Event& e) { return e.kind == EK::Write; });
-  if (concert) {
-    set(Picture::Picture31, true, t0);
-    if (!due[index(Timer::Timer14)]) due[index(Timer::Timer14)] = t0 + row(Timer::Timer14).intervalMs;
-  }
-  const std::int64_t end = act.kind == Action::Kind::Wait ? t0 + act.number : t0;
-  for (;;) {
-    const oracle::Animation* next = nullptr;
-    for (const auto& a : oracle::kAnimations) {
-      const auto& d = due[index(a.timer)];
-      if (d && *d <= end && (next == nullptr || *d < *due[index(next->timer)])) next = &a;
-    }
-    if (next == nullptr) break;
-    const std::int64_t t = *due[index(next->timer)];
-    due[index(next->timer)] = t + next->intervalMs;
-    set(next->hides, false, t);
-    set(next->shows, true, t);
-    if (next->switchesOn != Timer::None && !due[index(next->switchesOn)]) {
-      due[index(next->switchesOn)] = t + row(next->switchesOn).intervalMs;
-    }
-    if (next->stopsItself) due[index(next->timer)].reset();
-  }
-  std::vector<Change> actual;
-  for (const Event& e : o.events) {
-    if (e.kind == EK::Picture && animated(e.picture)) actual.push_back({e.picture, e.time, e.on});
-  }
-  std::stable_sort(predicted.begin(), predicted.end());
-  std::stable_sort(actual.begin(), actual.end());
-  if (predicted != actual) {
-    const auto say = [](const Change& c) {
-      return std::string(name(c.picture)) + (c.shown ? " shown" : " hidden") + " at " +
-             std::to_string(c.time) + " ms";
-    };
-    std::vector<Change> missing, extra;
-    std::set_difference(predicted.begin(), predicted.end(), actual.begin(), actual.end(),
-                        std::back_inserter(missing));
-    std::set_difference(actual.begin(), actual.end(), predicted.begin(), predicted.end(),
-                        std::back_inserter(extra));
-    std::string detail = "houses:";
-    if (!missing.empty()) detail += " expected " + say(missing.front()) + ", it did not happen;";
-    if (!extra.empty()) detail += " unexpected " + say(extra.front()) + ";";
-    return detail;
-  }
-  for (const auto& a : oracle::kAnimations) {
-    if (o.after.due[index(a.timer)] != due[index(a.timer)]) {
-      return std::string(name(a.timer)) + " is not due when its timeline says";
-    }
-  }
-  return {};
-}
-
 Result gameClockDeadlines(const Observation& o, const History& h) {
   if (o.after.quit) return {};
   return walkClock(o, h).error;
@@ -492,16 +314,13 @@ struct Invariant {
   Result (*check)(const Observation&, const History&);
 };
 
-constexpr std::array<Invariant, 11> kInvariants{{
-    {"start-state", startState},
+constexpr std::array<Invariant, 8> kInvariants{{
     {"counters-canonical", countersCanonical},
     {"one-of-start-and-pause", oneOfStartAndPause},
     {"flags-one-way", flagsOneWay},
     {"time-step-arithmetic", timeStepArithmetic},
-    {"dated-rows-on-their-day", datedRows},
     {"purchase-all-or-nothing", purchaseOutcome},
     {"loss-follows-threshold", lossFollowsThreshold},
-    {"animation-timeline", animationTimeline},
     {"game-clock-deadlines", gameClockDeadlines},
     {"nothing-after-quit", nothingAfterQuit},
 }};
@@ -516,13 +335,6 @@ std::optional<Failure> Checker::observe(const Observation& o) {
   const Clock clock = walkClock(o, history_);
   history_.clockStartedAt = clock.startedAt;
   history_.ticksSinceStart = clock.ticks;
-  if (is(o, Action::Kind::Set) && o.action->word == name(kDay)) history_.datedRowsFired.reset();
-  Shadow town(o.before);
-  for (const Event& e : o.events) {
-    town.apply(e);
-    if (!isWrite(e, kDay)) continue;
-    if (const auto* row = rowFor(e.value, town)) history_.datedRowsFired.set(rowIndex(row));
-  }
   return std::nullopt;
 }
 
