@@ -263,6 +263,7 @@ def main():
     ap.add_argument('--build', default='build-mutate')
     ap.add_argument('-j', '--jobs', type=int, default=2)
     ap.add_argument('--list', action='store_true', help='print the sample and stop')
+    ap.add_argument('--only', help='run only these mutants of the sample, by number (e.g. 3,17)')
     args = ap.parse_args()
 
     build = os.path.join(ROOT, args.build)
@@ -275,9 +276,9 @@ def main():
     random.Random(args.seed).shuffle(order)
     print(f'{len(candidates)} possible mutants in {" ".join(args.dirs)}; seed {args.seed}, n {args.n}')
     if args.list:
-        for i in order[:args.n]:
+        for k, i in enumerate(order[:args.n], 1):
             m = candidates[i]
-            print(f"{m['file']}:{m['line']}  {m['before']!r} -> {m['after']!r}  ({m['kind']})")
+            print(f"#{k} {m['file']}:{m['line']}  {m['before']!r} -> {m['after']!r}  ({m['kind']})")
         return 0
 
     dirty = subprocess.run(['git', 'status', '--porcelain', '--', *args.dirs], cwd=ROOT,
@@ -308,12 +309,16 @@ def main():
             limits[name] = 3 * (time.monotonic() - t0) + 60
             print(f'  {name}: {time.monotonic() - t0:.0f} s', flush=True)
 
+        number = {i: k for k, i in enumerate(order, 1)}
         queue = order[:]
         batch, queue = sorted(queue[:args.n]), queue[args.n:]
+        if args.only:
+            wanted = {order[int(k) - 1] for k in args.only.split(',')}
+            batch, queue = [i for i in batch if i in wanted], []
         while batch and counted < args.n:
             i = batch.pop(0)
             m = candidates[i]
-            label = f"{m['file']}:{m['line']}  {m['before'].strip()}  →  {m['after'].strip()}"
+            label = f"#{number[i]} {m['file']}:{m['line']}  {m['before'].strip()}  →  {m['after'].strip()}"
             log.write(f'\n===== {label}\n')
             source.apply(m)
             verdict = None

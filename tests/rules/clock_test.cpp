@@ -20,24 +20,6 @@ TEST(GameControl, ATickArrivingAfterPauzaIsDropped) {
   EXPECT_TRUE(town.story.empty());
 }
 
-TEST(GameControl, KonecEndsAtOnceWithoutAWordAndNothingFollows) {
-  Town town;
-  town.game.press(Button::Command2);
-  town.game.wait(3000);
-  town.take();
-  EXPECT_TRUE(town.game.choose("Konec"));
-  EXPECT_EQ(town.take(), Lines{"quit"});
-  EXPECT_TRUE(town.ended());
-
-  town.game.wait(100000);
-  town.game.step();
-  town.game.press(Button::Command3);
-  town.game.choose("Obchod");
-  town.game.choose("osim");
-  EXPECT_TRUE(town.take().empty());
-  EXPECT_EQ(town[kDay], 2);
-}
-
 // The day-25 box is open when the next step falls due; that step runs after
 // the handler, so the day's popularity is written before the next day.
 TEST(DeferredTick, ATickDueDuringABoxRunsOnceAfterTheHandler) {

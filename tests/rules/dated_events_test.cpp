@@ -32,22 +32,6 @@ TEST(DatedEvents, ALossInTheMiddleOfARowLetsTheRowFinish) {
 const Lines kWin{box("PORADCE", "VYHRÁLS, Uplynulo 150 dní a už musíš odejít, lidé tě měli rádi"),
                  "sound data/about.dat", "about open"};
 
-TEST(DatedEvents, Day150WinsStopsTheClockAndOpensTheAboutWindow) {
-  Town town;
-  town.setUp(kPopularity, -10);  // the win does not look at the counters
-  town.setUp(kDay, 149);
-  town.game.press(Button::Command2);
-  town.game.wait(2800);
-  EXPECT_EQ(afterTheDay(town.take(), 150), kWin);
-  EXPECT_FALSE(town.timerOn(Timer::Timer));
-  EXPECT_TRUE(town.shown(Label::Label6));
-  EXPECT_FALSE(town.shown(Label::Label5));
-  EXPECT_TRUE(town.game.model().aboutOpen());
-  // Pauza stays visible and usable.
-  EXPECT_TRUE(town.button(Button::Command3).shown);
-  EXPECT_TRUE(town.button(Button::Command3).enabled);
-}
-
 TEST(DatedEvents, ALossInTheLastStepIsStillFollowedByTheWin) {
   Town town;
   town.setUp(kMoney, -200000);
@@ -59,14 +43,6 @@ TEST(DatedEvents, ALossInTheLastStepIsStillFollowedByTheWin) {
   EXPECT_EQ(town.take(), expected);
   EXPECT_TRUE(town.shown(Label::Label5));
   EXPECT_TRUE(town.shown(Label::Label6));
-}
-
-TEST(DatedEvents, TheWinWithTheAboutWindowOpenPlaysNoSecondSound) {
-  Town town;
-  town.game.choose("osim");
-  town.setUp(kDay, 149);
-  town.game.step();
-  EXPECT_EQ(afterTheDay(town.take(), 150), Lines{kWin[0]});
 }
 
 TEST(DatedEvents, DaysAfter150AreSilent) {

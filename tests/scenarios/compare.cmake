@@ -2,9 +2,11 @@
 # DIR/NAME.expected, what it complained of with DIR/NAME.stderr (none: no
 # complaint) and its exit code (2 with a complaint, else 0).
 # -D: RUNNER SCRIPT NAME DIR OUT, and INPUT for a script read from stdin.
+# SCRIPT may be several arguments joined by "|".
 
 # Quoted words stay words in if(): "err" is also the name of a variable here.
 cmake_policy(VERSION 3.25)
+string(REPLACE "|" ";" SCRIPT "${SCRIPT}")
 
 if(DEFINED INPUT)
   execute_process(COMMAND ${RUNNER} ${SCRIPT} WORKING_DIRECTORY ${DIR}

@@ -13,8 +13,6 @@ namespace trelavka::oracle {
 using P = Picture;
 
 inline constexpr std::int64_t kStepMs = 2800;
-inline constexpr std::int64_t kGrowth = 25;
-inline constexpr std::int64_t kTax = 50;
 inline constexpr std::int64_t kBankruptBelow = -100000;
 inline constexpr std::int64_t kVotedOutBelow = -10;
 inline constexpr std::int64_t kWarnBelow = 0;
@@ -62,13 +60,6 @@ inline constexpr std::array<std::string_view, 21> kLeafItems{
     "Moderní",   "HiTechradnice", "Kanalizace", "Plynofikace", "Telefon", "rozhledna",
     "kapacita",  "novevybaveni", "prostředí", "trhy",        "festival", "brontovox",
     "nápověda",  "osim",        "Konec"};
-
-struct Income {
-  Picture building;
-  std::int64_t perStep;
-};
-inline constexpr std::array<Income, 3> kIncomes{{
-    {P::Picture5, 50000}, {P::Picture12, 200000}, {P::Picture21, 5000}}};
 
 struct Change {
   Counter counter;

@@ -33,20 +33,8 @@ class Session::Recorder final : public ModelObserver {
  public:
   explicit Recorder(Session& session) : session_(session) {}
 
-  void pictureChanged(trelavka::Picture p, bool shown) override {
-    session_.record({.kind = Event::Kind::Picture, .picture = p, .on = shown});
-  }
-  void labelChanged(trelavka::Label l, bool shown) override {
-    session_.record({.kind = Event::Kind::Label, .label = l, .on = shown});
-  }
-  void buttonChanged(trelavka::Button b, bool shown, bool enabled) override {
-    session_.record({.kind = Event::Kind::Button, .value = enabled, .button = b, .on = shown});
-  }
   void timerChanged(trelavka::Timer t, bool on) override {
     session_.record({.kind = Event::Kind::Timer, .timer = t, .on = on});
-  }
-  void flagChanged(trelavka::Flag f, bool set) override {
-    session_.record({.kind = Event::Kind::Flag, .flag = f, .on = set});
   }
 
  private:
