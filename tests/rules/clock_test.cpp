@@ -2,6 +2,8 @@
 // middle of a day does to the clock.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "town.h"
 
 namespace trelavka::testing {
@@ -52,6 +54,23 @@ TEST(DeferredTick, TicksDueDuringABoxRunOnceAndTheBeatGoesOn) {
     EXPECT_EQ(town[kDay], 26) << boxMs;
     town.game.wait(1);
     EXPECT_EQ(town[kDay], 27) << boxMs;
+  }
+}
+
+// A box opened by the player's own action holds the tick too; it runs as the
+// action returns, not at the next tick.
+TEST(DeferredTick, ATickDueDuringTheBoxOfAPlayersActionRunsAsItReturns) {
+  const std::vector<std::pair<const char*, std::function<void(Town&)>>> actions{
+      {"help", [](Town& t) { t.game.choose("nápověda"); }},
+      {"a warning", [](Town& t) { t.game.set(kPopularity, -1); }},
+  };
+  for (const auto& [what, act] : actions) {
+    Town town(3000);
+    town.game.press(Button::Command2);  // at 3000; the first step is due at 5800
+    town.game.wait(2000);
+    act(town);
+    EXPECT_EQ(town.game.now(), 8000) << what;
+    EXPECT_EQ(town[kDay], 2) << what;
   }
 }
 
