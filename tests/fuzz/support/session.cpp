@@ -3,7 +3,7 @@
 #include <string_view>
 #include <utility>
 
-#include "oracle.h"
+#include "menu.h"
 
 namespace trelavka::fuzz {
 
@@ -211,7 +211,14 @@ Action Generator::next(const Session& session) {
   const auto r = below(1000);
   if (r < 300) {
     // Every leaf but "Konec", which is drawn above.
-    return {K::Menu, std::string(oracle::kLeafItems[below(oracle::kLeafItems.size() - 1)])};
+    static const std::vector<std::string_view> leaves = [] {
+      std::vector<std::string_view> out;
+      for (const auto& item : kMenu) {
+        if (item.action != MenuAction::Submenu && item.action != MenuAction::Quit) out.push_back(item.name);
+      }
+      return out;
+    }();
+    return {K::Menu, std::string(leaves[below(leaves.size())])};
   }
   if (r < 420) {
     for (Button b : {Button::Command2, Button::Command3}) {
