@@ -39,6 +39,13 @@ TEST(Tables, EveryMenuLeafRunsAHandlerAndEverySubmenuHasLeaves) {
       EXPECT_FALSE(town.take().empty()) << item.name << " did nothing to see";
     }
   }
+  // And the other way round: nothing is for sale that no menu item offers.
+  for (auto table : kOfferTables) {
+    for (const auto& offer : table) {
+      const MenuItem* item = menuItemNamed(offer.menuItem);
+      EXPECT_TRUE(item != nullptr && item->action == MenuAction::Buy) << "'" << offer.menuItem << "'";
+    }
+  }
 }
 
 TEST(Tables, NamesLookBackUpToTheirControls) {
