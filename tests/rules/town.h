@@ -1,5 +1,6 @@
 // A game on the headless toolkit for the rules' tests: its transcript is kept
-// line by line, and every picture change is noted with the moment it happened.
+// line by line, every picture change is noted with the moment it happened, and
+// the story tells both in the order they happened.
 #pragma once
 
 #include <cstdint>
@@ -27,10 +28,11 @@ class Town : private ModelObserver {
   // boxMs: how long the player keeps each box open. The welcome box is shown
   // and then forgotten, so each test starts from a quiet town.
   explicit Town(std::int64_t boxMs = 0)
-      : game([this](std::string_view line) { log.emplace_back(line); }, boxMs) {
+      : game([this](std::string_view line) { log.emplace_back(line); story.emplace_back(line); }, boxMs) {
     game.model().addObserver(this);
     game.load();
     log.clear();
+    story.clear();
   }
   ~Town() override { game.model().removeObserver(this); }
   Town(const Town&) = delete;
@@ -74,11 +76,13 @@ class Town : private ModelObserver {
   Headless game;
   Lines log;
   Lines pictureChanges;  // "MS PictureN shown|hidden"
+  Lines story;           // transcript lines and "PictureN shown|hidden"
 
  private:
   void pictureChanged(Picture p, bool shown) override {
-    pictureChanges.push_back(std::to_string(game.now()) + " " + std::string(name(p)) +
-                             (shown ? " shown" : " hidden"));
+    const std::string change = std::string(name(p)) + (shown ? " shown" : " hidden");
+    pictureChanges.push_back(std::to_string(game.now()) + " " + change);
+    story.push_back(change);
   }
 };
 
@@ -88,19 +92,5 @@ inline constexpr std::string_view kLowPopularity = "Máte malou popularitu";
 inline constexpr std::string_view kVotedOut = "Konají se předčasné volby, KONČÍTE";
 inline constexpr std::string_view kBankrupt =
     "Město skoro zkrachovalo, konají se předčasné volby, KONČÍTE";
-inline constexpr std::string_view kNoMoney = "Nemáte dost peněz";
-
-// Any offer one crown short of its price, with all it needs standing: the
-// money box alone, and the town as it was.
-template <class Offer>
-void expectOneCrownShortIsRefused(const Offer& offer) {
-  Town town;
-  town.build(offer.needs);
-  town.setUp(kMoney, offer.price - 1);
-  const Lines before = town.state();
-  town.game.choose(offer.item);
-  EXPECT_EQ(town.take(), Lines{box(offer.title, kNoMoney)}) << offer.item;
-  EXPECT_EQ(town.state(), before) << offer.item;
-}
 
 }  // namespace trelavka::testing

@@ -2,10 +2,12 @@
 # DIR/NAME.expected, what it complained of with DIR/NAME.stderr (none: no
 # complaint) and its exit code (2 with a complaint, else 0).
 # -D: RUNNER SCRIPT NAME DIR OUT, INPUT for a script read from stdin, and
-# EMULATOR (a list, may be empty) to run RUNNER through.
+# EMULATOR (a list, may be empty) to run RUNNER through. SCRIPT may be several
+# arguments joined by "|".
 
 # Quoted words stay words in if(): "err" is also the name of a variable here.
 cmake_policy(VERSION 3.25)
+string(REPLACE "|" ";" SCRIPT "${SCRIPT}")
 
 # Compared as bytes: OUTPUT_VARIABLE and a plain file(READ) drop the "\r" of
 # "\r\n", and a transcript with carriage returns is a different transcript.

@@ -3,7 +3,6 @@
 // model's changes, in order) and the state before and after it.
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +14,6 @@ namespace trelavka::fuzz {
 
 // What earlier actions leave for the checks of later ones.
 struct History {
-  std::bitset<16> datedRowsFired;              // since the day was last set by hand
   std::optional<std::int64_t> clockStartedAt;  // the game timer's last switch-on
   std::int64_t ticksSinceStart = 0;
 };

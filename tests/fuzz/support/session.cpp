@@ -3,7 +3,7 @@
 #include <string_view>
 #include <utility>
 
-#include "oracle.h"
+#include "menu.h"
 
 namespace trelavka::fuzz {
 
@@ -33,20 +33,8 @@ class Session::Recorder final : public ModelObserver {
  public:
   explicit Recorder(Session& session) : session_(session) {}
 
-  void pictureChanged(trelavka::Picture p, bool shown) override {
-    session_.record({.kind = Event::Kind::Picture, .picture = p, .on = shown});
-  }
-  void labelChanged(trelavka::Label l, bool shown) override {
-    session_.record({.kind = Event::Kind::Label, .label = l, .on = shown});
-  }
-  void buttonChanged(trelavka::Button b, bool shown, bool enabled) override {
-    session_.record({.kind = Event::Kind::Button, .value = enabled, .button = b, .on = shown});
-  }
   void timerChanged(trelavka::Timer t, bool on) override {
     session_.record({.kind = Event::Kind::Timer, .timer = t, .on = on});
-  }
-  void flagChanged(trelavka::Flag f, bool set) override {
-    session_.record({.kind = Event::Kind::Flag, .flag = f, .on = set});
   }
 
  private:
@@ -223,7 +211,14 @@ Action Generator::next(const Session& session) {
   const auto r = below(1000);
   if (r < 300) {
     // Every leaf but "Konec", which is drawn above.
-    return {K::Menu, std::string(oracle::kLeafItems[below(oracle::kLeafItems.size() - 1)])};
+    static const std::vector<std::string_view> leaves = [] {
+      std::vector<std::string_view> out;
+      for (const auto& item : kMenu) {
+        if (item.action != MenuAction::Submenu && item.action != MenuAction::Quit) out.push_back(item.name);
+      }
+      return out;
+    }();
+    return {K::Menu, std::string(leaves[below(leaves.size())])};
   }
   if (r < 420) {
     for (Button b : {Button::Command2, Button::Command3}) {

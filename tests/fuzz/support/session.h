@@ -28,18 +28,14 @@ struct Action {
 struct Event {
   enum class Kind : std::uint8_t {
     Box, Write, Sound, Open, AboutOpen, AboutClose, Quit, Dump,  // transcript lines
-    Picture, Label, Button, Timer, Flag,                         // model changes
+    Timer,                                                       // a model change
   };
   Kind kind;
   std::int64_t time = 0;
   std::string text{};  // the transcript line's words after its keyword
   Counter counter = Counter::Text1;
   std::int64_t value = 0;
-  trelavka::Picture picture = trelavka::Picture::None;
-  trelavka::Label label = trelavka::Label::Label5;
-  trelavka::Button button = trelavka::Button::Command1;
   trelavka::Timer timer = trelavka::Timer::None;
-  trelavka::Flag flag = trelavka::Flag::None;
   bool on = false;
 };
 
