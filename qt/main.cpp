@@ -3,6 +3,7 @@
 
 #include "look.h"
 #include "session.h"
+#include "toolkit_messages.h"
 
 int main(int argc, char* argv[]) {
   // Without this check the toolkit aborts with a message meant for its own developers.
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
         stderr);
     return 1;
   }
+  trelavka::quietToolkitMessages();
   QApplication app(argc, argv);
   trelavka::installLook();
   trelavka::Session session;

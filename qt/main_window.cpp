@@ -45,6 +45,8 @@ MainWindow::MainWindow(Model& model, Dispatch& dispatch)
   buildControls();
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Boxes before the first show (the welcome box) centre on the window's place.
+  placeCentred();
   model_.addObserver(this);
 }
 
@@ -146,13 +148,17 @@ QWidget* MainWindow::control(std::string_view name) const {
   return centralWidget()->findChild<QWidget*>(qs(name));
 }
 
-void MainWindow::showCentred() {
+void MainWindow::placeCentred() {
   adjustSize();
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen->availableGeometry()));
   }
+}
+
+void MainWindow::showCentred() {
+  placeCentred();
   show();
 }
 
@@ -171,8 +177,25 @@ void MainWindow::pictureChanged(Picture p, bool shown) { pictures_[index(p)]->se
 void MainWindow::labelChanged(Label l, bool shown) { results_[index(l)]->setVisible(shown); }
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
-  buttons_[index(b)]->setVisible(shown);
-  buttons_[index(b)]->setEnabled(enabled);
+  QPushButton* button = buttons_[index(b)];
+  // "Start hry" and "Pauza" take turns in one place: the keyboard focus goes
+  // with them, so that Space presses whichever is shown.
+  const bool hadFocus = button->hasFocus();
+  button->setVisible(shown);
+  button->setEnabled(enabled);
+  if (shown && enabled && focusHeir_) {
+    focusHeir_ = false;
+    button->setFocus(Qt::OtherFocusReason);
+  } else if (!shown && hadFocus) {
+    focusHeir_ = true;
+    for (QPushButton* other : buttons_) {
+      if (other != button && other->isVisibleTo(this) && other->isEnabled()) {
+        focusHeir_ = false;
+        other->setFocus(Qt::OtherFocusReason);
+        break;
+      }
+    }
+  }
 }
 
 }  // namespace trelavka

@@ -9,6 +9,7 @@
 #include "about_window.h"
 #include "dispatch.h"
 #include "qt_convert.h"
+#include "title_bar.h"
 
 namespace trelavka {
 
@@ -24,11 +25,16 @@ void QtPort::attach(QWidget* mainWindow, Dispatch* dispatch) {
 AboutWindow* QtPort::aboutWindow() const { return about_.data(); }
 
 void QtPort::showMessage(std::string_view title, std::string_view text) {
-  // The welcome box comes before the window is shown: centre it on the screen then.
-  QWidget* parent = mainWindow_ && mainWindow_->isVisible() ? mainWindow_.data() : nullptr;
+  // Every box, the welcome box too, belongs to its own main window, so that the
+  // window manager keeps it with that window and not with another copy's. The
+  // welcome box comes before the window is shown: the window then exists for the
+  // window manager only as a placed, unmapped window.
+  QWidget* parent = mainWindow_.data();
+  if (parent != nullptr) parent->winId();
   QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on the button
+  fitTitle(box);
   box.exec();
 }
 
