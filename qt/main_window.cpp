@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -178,23 +179,18 @@ void MainWindow::labelChanged(Label l, bool shown) { results_[index(l)]->setVisi
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
   QPushButton* button = buttons_[index(b)];
-  // "Start hry" and "Pauza" take turns in one place: the keyboard focus goes
-  // with them, so that Space presses whichever is shown.
   const bool hadFocus = button->hasFocus();
   button->setVisible(shown);
   button->setEnabled(enabled);
-  if (shown && enabled && focusHeir_) {
+  // "Start hry" and "Pauza" take turns in one place, and Space must press the
+  // one shown. The toolkit hands the focus of a hidden button only to one that
+  // is already shown; when the other appears later, it takes the focus then.
+  if (!shown && hadFocus) {
+    const QWidget* now = QApplication::focusWidget();
+    focusHeir_ = now == nullptr || !now->isVisible();
+  } else if (shown && enabled && focusHeir_) {
     focusHeir_ = false;
     button->setFocus(Qt::OtherFocusReason);
-  } else if (!shown && hadFocus) {
-    focusHeir_ = true;
-    for (QPushButton* other : buttons_) {
-      if (other != button && other->isVisibleTo(this) && other->isEnabled()) {
-        focusHeir_ = false;
-        other->setFocus(Qt::OtherFocusReason);
-        break;
-      }
-    }
   }
 }
 

@@ -52,7 +52,7 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   std::array<PictureBox*, kPictureCount> pictures_{};
   std::array<QLabel*, kLabelCount> results_{};
   std::array<QPushButton*, kButtonCount> buttons_{};
-  bool focusHeir_ = false;  // a focused button was hidden while no other was shown
+  bool focusHeir_ = false;  // a button lost the focus by hiding, and no shown one took it
 };
 
 }  // namespace trelavka

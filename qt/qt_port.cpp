@@ -25,12 +25,11 @@ void QtPort::attach(QWidget* mainWindow, Dispatch* dispatch) {
 AboutWindow* QtPort::aboutWindow() const { return about_.data(); }
 
 void QtPort::showMessage(std::string_view title, std::string_view text) {
-  // Every box, the welcome box too, belongs to its own main window, so that the
-  // window manager keeps it with that window and not with another copy's. The
-  // welcome box comes before the window is shown: the window then exists for the
-  // window manager only as a placed, unmapped window.
+  // Every box, the welcome box too, is transient for its own main window, so
+  // that the window manager keeps it with that window and not with another
+  // copy's. Before its first show the window is already placed, and the toolkit
+  // makes it exist, unmapped, for the box to name.
   QWidget* parent = mainWindow_.data();
-  if (parent != nullptr) parent->winId();
   QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on the button

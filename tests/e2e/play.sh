@@ -24,6 +24,9 @@ start_game "$game" "$run_dir" $mode
 note "the welcome box comes before the window"
 welcome=$(wait_window "VÍTEJ NOVÝ STAROSTO")
 welcome_owner=$(transient_for "$welcome")
+eval "$(xdotool getwindowgeometry --shell "$welcome")"
+[ $((X + WIDTH / 2 - 512)) -le 30 ] && [ $((512 - X - WIDTH / 2)) -le 30 ] && [ $((Y + HEIGHT / 2 - 384)) -le 40 ] \
+  && [ $((384 - Y - HEIGHT / 2)) -le 40 ] || fail "the welcome box is not in the middle of the screen: $WIDTH x $HEIGHT at $X,$Y"
 ! window Trelavka >/dev/null || fail "the main window is shown before the welcome box was closed"
 shot 01-welcome
 if with_hook; then
