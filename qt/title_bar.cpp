@@ -22,10 +22,11 @@ struct TitleBar {
 // Measured under each manager on a 96 dpi screen: the narrowest client width at
 // which several titles still show whole, less each title's width in the font
 // named here (the largest difference of the titles tried).
-inline constexpr std::array<TitleBar, 3> kTitleBars{{
+inline constexpr std::array<TitleBar, 4> kTitleBars{{
     {"openbox 3.6, Clearlooks", "Sans", 8, true, 113},
     {"xfwm4 4.18, Default", "Sans", 9, true, 75},
     {"Mutter 43, Adwaita", "Cantarell", 11, true, 52},
+    {"KWin 5.27, Breeze", "Noto Sans", 10, false, 124},
 }};
 
 }  // namespace
