@@ -109,7 +109,7 @@ crop "$work/before-start.png" "$button_box" "$work/button-was.png"
 focus "$w"
 xdotool key Tab space  # "Start hry"
 started=$(date +%s%N)
-wait_for 3 button_changed || fail "the button still reads \"Start hry\" after a click on it"
+wait_for 3 button_changed || fail "the button still reads \"Start hry\" after Tab and Space"
 crop "$work/now.png" "$button_box" "$work/button-was.png"
 if with_hook; then
   wait_for 3 visible Command3 || fail "\"Pauza\" is not shown after \"Start hry\""
@@ -127,7 +127,7 @@ shot 03-running "$w"
 
 note "Space: Pauza stops the days"
 xdotool key space  # "Pauza", which took the focus
-wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a click on it"
+wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a second Space"
 if with_hook; then
   wait_for 3 visible Command2 || fail "\"Start hry\" is not back after \"Pauza\""
   day=$(field Text4)
