@@ -45,7 +45,8 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 void quietToolkitMessages() {
   if (qEnvironmentVariableIntValue("TRELAVKA_TOOLKIT_MESSAGES") != 0) return;
-  passOn = qInstallMessageHandler(handle);
+  const QtMessageHandler previous = qInstallMessageHandler(handle);
+  if (previous != handle) passOn = previous;  // a second call must not loop
 }
 
 }  // namespace trelavka
