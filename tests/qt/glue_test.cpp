@@ -236,7 +236,8 @@ TEST(Glue, ToolkitMessagesOnlyAboutSoundAndBrowserAreKeptQuiet) {
   ::testing::internal::CaptureStderr();
   qWarning("No audio device detected");
   qWarning("Unable to detect a web browser to launch 'http://www.example.org'");
-  qCWarning(QLoggingCategory("qt.multimedia.audio")) << "no sink";
+  const QLoggingCategory sound("qt.multimedia.audio");
+  qCWarning(sound) << "no sink";
   qWarning("Trelavka: something of ours went wrong");
   const std::string out = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(out.find("audio"), std::string::npos) << out;
