@@ -28,6 +28,9 @@ void installLook() {
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (!families.isEmpty()) bundledFamily() = families.first();
   }
+  // One typeface everywhere: menus, boxes and tooltips would otherwise take the
+  // desktop's.
+  QApplication::setFont(fontFor(layout::Font::Window));
   QApplication::setWindowIcon(gameIcon());
 }
 

@@ -6,6 +6,7 @@
 
 #include "look.h"
 #include "session.h"
+#include "toolkit_messages.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
         stderr);
     return 1;
   }
+  trelavka::quietToolkitMessages();
   QApplication app(argc, argv);
   trelavka::installLook();
   trelavka::Session session;

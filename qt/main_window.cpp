@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,6 +46,8 @@ MainWindow::MainWindow(Model& model, Dispatch& dispatch)
   buildControls();
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Boxes before the first show (the welcome box) centre on the window's place.
+  placeCentred();
   model_.addObserver(this);
 }
 
@@ -146,13 +149,17 @@ QWidget* MainWindow::control(std::string_view name) const {
   return centralWidget()->findChild<QWidget*>(qs(name));
 }
 
-void MainWindow::showCentred() {
+void MainWindow::placeCentred() {
   adjustSize();
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen->availableGeometry()));
   }
+}
+
+void MainWindow::showCentred() {
+  placeCentred();
   show();
 }
 
@@ -171,8 +178,20 @@ void MainWindow::pictureChanged(Picture p, bool shown) { pictures_[index(p)]->se
 void MainWindow::labelChanged(Label l, bool shown) { results_[index(l)]->setVisible(shown); }
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
-  buttons_[index(b)]->setVisible(shown);
-  buttons_[index(b)]->setEnabled(enabled);
+  QPushButton* button = buttons_[index(b)];
+  const bool hadFocus = button->hasFocus();
+  button->setVisible(shown);
+  button->setEnabled(enabled);
+  // "Start hry" and "Pauza" take turns in one place, and Space must press the
+  // one shown. The toolkit hands the focus of a hidden button only to one that
+  // is already shown; when the other appears later, it takes the focus then.
+  if (!shown && hadFocus) {
+    const QWidget* now = QApplication::focusWidget();
+    focusHeir_ = now == nullptr || !now->isVisible();
+  } else if (shown && enabled && focusHeir_) {
+    focusHeir_ = false;
+    button->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 }  // namespace trelavka

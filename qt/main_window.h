@@ -31,7 +31,8 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   QWidget* control(std::string_view name) const;
   QWidget* client() const { return centralWidget(); }
 
-  // Shows the window in the middle of its screen.
+  // Places (and shows) the window in the middle of its screen.
+  void placeCentred();
   void showCentred();
 
  protected:
@@ -51,6 +52,7 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   std::array<PictureBox*, kPictureCount> pictures_{};
   std::array<QLabel*, kLabelCount> results_{};
   std::array<QPushButton*, kButtonCount> buttons_{};
+  bool focusHeir_ = false;  // a button lost the focus by hiding, and no shown one took it
 };
 
 }  // namespace trelavka

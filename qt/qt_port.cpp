@@ -14,6 +14,7 @@
 #include "data_dirs.h"
 #include "dispatch.h"
 #include "qt_convert.h"
+#include "title_bar.h"
 
 namespace trelavka {
 
@@ -49,11 +50,15 @@ void QtPort::attach(QWidget* mainWindow, Dispatch* dispatch) {
 AboutWindow* QtPort::aboutWindow() const { return about_.data(); }
 
 void QtPort::showMessage(std::string_view title, std::string_view text) {
-  // The welcome box comes before the window is shown: centre it on the screen then.
-  QWidget* parent = mainWindow_ && mainWindow_->isVisible() ? mainWindow_.data() : nullptr;
+  // Every box, the welcome box too, is transient for its own main window, so
+  // that the window manager keeps it with that window and not with another
+  // copy's. Before its first show the window is already placed, and the toolkit
+  // makes it exist, unmapped, for the box to name.
+  QWidget* parent = mainWindow_.data();
   QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on the button
+  fitTitle(box);
   box.exec();
 }
 

@@ -5,8 +5,10 @@
 #include "hook.h"
 #include "look.h"
 #include "session.h"
+#include "toolkit_messages.h"
 
 int main(int argc, char* argv[]) {
+  trelavka::quietToolkitMessages();
   QApplication app(argc, argv);
   trelavka::installLook();
   trelavka::Session session;

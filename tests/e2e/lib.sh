@@ -107,16 +107,25 @@ start_x() {
   fail "no X server would start: $(cat "$work/xvfb.err")"
 }
 
-# start_game BINARY RUN_DIR [--hook]: the game in RUN_DIR, its working folder.
+# start_wm: a window manager on our X server, as most players have one.
+start_wm() {
+  spawn /dev/null "$work/wm.err" openbox --sm-disable
+  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+    || fail "openbox would not start: $(cat "$work/wm.err")"
+}
+
+# start_game BINARY RUN_DIR [--hook]: the game in RUN_DIR, its working folder,
+# with the variables of the game_env array set for it alone.
+game_env=()
 start_game() {
   local binary dir=$2
   binary=$(readlink -f "$1")
   if [ "${3:-}" = --hook ]; then
     mkfifo "$work/hook.in"
     exec {hook_fd}<>"$work/hook.in"  # read-write: opening it never blocks
-    (cd "$dir" && exec setsid "$binary" <"$work/hook.in" >"$work/game.out" 2>"$work/game.err") &
+    (cd "$dir" && exec setsid env "${game_env[@]}" "$binary" <"$work/hook.in" >"$work/game.out" 2>"$work/game.err") &
   else
-    (cd "$dir" && exec setsid "$binary" </dev/null >"$work/game.out" 2>"$work/game.err") &
+    (cd "$dir" && exec setsid env "${game_env[@]}" "$binary" </dev/null >"$work/game.out" 2>"$work/game.err") &
   fi
   game_pid=$!
   echo "$game_pid" >>"$work/groups"
@@ -215,6 +224,38 @@ expect_field() {
 }
 # visible NAME: whether that control is shown now.
 visible() { field visible | tr ',' '\n' | grep -x "$1" >/dev/null; }
+
+# What the window manager was told about a window.
+transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p'; }
+no_maximise() {
+  local actions
+  actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+  case "$actions" in *MAXIMIZE*) fail "window \"$2\" may be maximised: $actions" ;; esac
+}
+
+# title_pixels WINDOW: how many light pixels (the title's letters, the icon and
+# the buttons) its title bar shows.
+title_pixels() {
+  local ax ay top width
+  ax=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  ay=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+  top=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+  import -window root -crop "$((width - 4))x$((top - 2))+$((ax + 2))+$((ay - top + 1))" +repage "$work/bar.png"
+  convert "$work/bar.png" -colorspace gray -threshold 90% -format '%[fx:round(mean*w*h)]' info:
+}
+# whole_title MAIN TITLE PIXELS: the title_pixels of a box, taken while it was
+# open and focused, are those of the wide main window given the same title for
+# a moment, so the box showed its title whole.
+whole_title() {
+  local whole
+  xprop -id "$1" -f _NET_WM_NAME 8u -set _NET_WM_NAME "$2"
+  focus "$1"
+  sleep 0.2
+  whole=$(title_pixels "$1")
+  xprop -id "$1" -f _NET_WM_NAME 8u -set _NET_WM_NAME Trelavka
+  [ "$3" = "$whole" ] || fail "the title \"$2\" is cut: $3 light pixels in its box, $whole when whole"
+}
 
 # Another build's ways of starting the game (the Windows one under Wine).
 if [ -n "${E2E_PLATFORM_LIB:-}" ]; then . "$E2E_PLATFORM_LIB"; fi

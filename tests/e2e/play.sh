@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Plays the game as a person would: the welcome box, the window, buying the
-# housing estate, a refused purchase, a day passing, a pause, the help, the about
-# window (closed by its logo, opened again) and Ctrl+K. What the player sees is
-# read from window titles and the screen's pixels; with --hook (the test build)
-# also the counters, shown controls and box texts, exactly. Box texts also where
-# the platform can read them back (box_text, the Windows build under Wine).
+# Plays the game as a person would, under a window manager, with no sound server
+# and no browser: the welcome box, the window, a refused market, buying the
+# housing estate, a refused purchase, start and pause from the keyboard, a day
+# passing, the help, the about window (its address clicked, closed by its logo,
+# opened again) and Ctrl+K. What the player sees is read from window titles,
+# window manager properties and the screen's pixels; with --hook (the test
+# build) also the counters, shown controls and box texts, exactly; box texts
+# also where the platform can read them back (box_text, the Windows build
+# under Wine). The game may not write a word to the terminal.
 # Usage: play.sh GAME RUN_DIR ARTIFACTS SOURCE_DIR [--hook]
 game=$1 run_dir=$2 artifacts=$3 src=$4 mode=${5:-}
 . "$(dirname "$0")/lib.sh"
@@ -26,16 +29,28 @@ expect_box() {
 }
 
 start_x
+start_wm
+mkdir -m 700 "$work/run"
+game_env=(-u BROWSER -u DEFAULT_BROWSER PATH=/nonexistent XDG_RUNTIME_DIR="$work/run"
+          PULSE_SERVER="unix:$work/run/no-sound-server")
 start_game "$game" "$run_dir" $mode
 
 note "the welcome box comes before the window"
-wait_window "VÍTEJ NOVÝ STAROSTO" >/dev/null
+welcome=$(wait_window "VÍTEJ NOVÝ STAROSTO")
+welcome_owner=$(transient_for "$welcome")
+eval "$(xdotool getwindowgeometry --shell "$welcome")"
+[ $((X + WIDTH / 2 - 512)) -le 30 ] && [ $((512 - X - WIDTH / 2)) -le 30 ] && [ $((Y + HEIGHT / 2 - 384)) -le 40 ] \
+  && [ $((384 - Y - HEIGHT / 2)) -le 40 ] || fail "the welcome box is not in the middle of the screen: $WIDTH x $HEIGHT at $X,$Y"
 ! window Trelavka >/dev/null || fail "the main window is shown before the welcome box was closed"
 shot 01-welcome
 expect_box "VÍTEJ NOVÝ STAROSTO" "Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš udělat vše proto, aby město prosperovalo a dál se rozrůstalo."
 ok_box "VÍTEJ NOVÝ STAROSTO"
 
 w=$(wait_window Trelavka)
+# Another copy's windows cannot come between the box and its own window.
+[ "$welcome_owner" = "$(printf '0x%x' "$w")" ] \
+  || fail "the welcome box is transient for \"$welcome_owner\", not its main window"
+no_maximise "$w" Trelavka
 read -r win_w win_h < <(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
 [ "$win_w" = 663 ] || fail "the window is $win_w pixels wide, not 663"
 bar=$((win_h - 496))  # the menu bar's height; the client area below it is 663 x 496
@@ -48,10 +63,7 @@ if with_hook; then
 fi
 
 # The start and pause buttons share one place in the strip.
-button_x=383 button_y=$((bar + 51))
 button_box="111x30+328+$((bar + 36))"
-# The pointer leaves the button after a click, so that its hover look does not count.
-press_button() { click "$w" "$button_x" "$button_y"; xdotool mousemove --window "$w" 10 300; }
 # Whether the button looks different from button-was.png (the other caption).
 button_changed() {
   screen now
@@ -61,6 +73,16 @@ button_changed() {
 day_box="65x15+364+$((bar + 4))"  # the day's text field
 screen() { import -window "$w" "$work/$1.png"; }
 day_shows_change() { screen now; crop "$work/now.png" "$day_box" "$work/day-now.png"; [ "$(differing_pixels "$work/day-start.png" "$work/day-now.png")" != 0 ]; }
+
+note "Ostatní > Uspořádat trhy is refused without the estate"
+menu "$w" 2 Down Return
+b=$(wait_window "Nelze uspořádat")
+focus "$b"
+market_bar=$(title_pixels "$b")
+shot 05-market-refused
+if with_hook; then expect_field text "Máte málo obyvatel, postavte sídliště"; fi
+ok_box "Nelze uspořádat"
+whole_title "$w" "Nelze uspořádat" "$market_bar"
 
 note "Stavby > Sídliště: the estate stands and the counters change"
 # Where the estate's picture lies in the window, less a strip at its left that
@@ -79,22 +101,27 @@ fi
 
 note "Stavby > Hypermarket is refused"
 menu "$w" 1 Down Return
-wait_window "Nejde postavit" >/dev/null
+b=$(wait_window "Nejde postavit")
+no_maximise "$b" "Nejde postavit"
+focus "$b"
+refused_bar=$(title_pixels "$b")
 shot 05-refused
 expect_box "Nejde postavit" "Nemáte dost peněz"
 ok_box "Nejde postavit"
+whole_title "$w" "Nejde postavit" "$refused_bar"
 if with_hook; then
   ! visible Picture12 || fail "the refused hypermarket stands"
   expect_field Text1 0; expect_field Text2 600; expect_field Text3 25
 fi
 
-note "Start hry: a day passes after 2.8 s"
+note "Tab, Space: Start hry; a day passes after 2.8 s"
 screen before-start
 crop "$work/before-start.png" "$day_box" "$work/day-start.png"
 crop "$work/before-start.png" "$button_box" "$work/button-was.png"
-press_button  # "Start hry"
+focus "$w"
+xdotool key Tab space  # "Start hry"
 started=$(date +%s%N)
-wait_for 3 button_changed || fail "the button still reads \"Start hry\" after a click on it"
+wait_for 3 button_changed || fail "the button still reads \"Start hry\" after Tab and Space"
 crop "$work/now.png" "$button_box" "$work/button-was.png"
 if with_hook; then
   wait_for 3 visible Command3 || fail "\"Pauza\" is not shown after \"Start hry\""
@@ -110,9 +137,9 @@ if with_hook; then
 fi
 shot 03-running "$w"
 
-note "Pauza stops the days"
-press_button  # "Pauza"
-wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a click on it"
+note "Space: Pauza stops the days"
+xdotool key space  # "Pauza", which took the focus
+wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a second Space"
 if with_hook; then
   wait_for 3 visible Command2 || fail "\"Start hry\" is not back after \"Pauza\""
   day=$(field Text4)
@@ -122,6 +149,13 @@ crop "$work/paused.png" "$day_box" "$work/day-start.png"
 sleep 3.5  # longer than one day: nothing may move
 day_shows_change && fail "the day changed while paused"
 with_hook && expect_field Text4 "$day"
+crop "$work/paused.png" "$button_box" "$work/button-was.png"
+xdotool key space  # "Start hry" again
+wait_for 3 button_changed || fail "a third Space did not start the game again"
+with_hook && { visible Command3 || fail "\"Pauza\" is not shown after the third Space"; }
+crop "$work/now.png" "$button_box" "$work/button-was.png"
+xdotool key space  # paused again for what follows
+wait_for 3 button_changed || fail "a fourth Space did not pause the game"
 
 note "Nápověda > Help"
 menu "$w" 3 Return
@@ -139,7 +173,11 @@ a=$(wait_window "O Trelavka")
 size=$(xdotool getwindowgeometry "$a" | sed -n 's/.*Geometry: //p')
 [ "$size" = 577x327 ] || fail "the about window is $size, not 577x327"
 with_hook && expect_field about 1
+no_maximise "$a" "O Trelavka"
 shot 07-about
+click "$a" 470 318  # the address, with no browser to open it
+sleep 0.5
+window "O Trelavka" >/dev/null || fail "the about window closed at a click on its address"
 click "$a" 100 100
 wait_gone "O Trelavka"
 with_hook && expect_field about 0
@@ -153,4 +191,5 @@ focus "$w"
 xdotool key ctrl+k
 game_exit 10 || fail "the game is still running after Ctrl+K"
 [ "$game_status" = 0 ] || fail "the game ended with status $game_status"
+[ ! -s "$work/game.err" ] || fail "the game wrote to the terminal: $(head -c 2000 "$work/game.err")"
 note "passed; screenshots in $artifacts"

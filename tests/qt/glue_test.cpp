@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "support.h"
 #include "session.h"
 #include "texts.h"
+#include "toolkit_messages.h"
 
 namespace trelavka {
 namespace {
@@ -226,6 +228,23 @@ TEST(Glue, ATickQueuedBeforePauzaIsDropped) {
       EXPECT_GE(since.elapsed(), 135);
     }
   }
+}
+
+// The toolkit's complaints about a missing sound device or browser are dropped;
+// a fault of our own is not.
+TEST(Glue, ToolkitMessagesOnlyAboutSoundAndBrowserAreKeptQuiet) {
+  quietToolkitMessages();
+  quietToolkitMessages();
+  ::testing::internal::CaptureStderr();
+  qWarning("No audio device detected");
+  qWarning("Unable to detect a web browser to launch 'http://www.example.org'");
+  const QLoggingCategory sound("qt.multimedia.audio");
+  qCWarning(sound) << "no sink";
+  qWarning("Trelavka: something of ours went wrong");
+  const std::string out = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(out.find("audio"), std::string::npos) << out;
+  EXPECT_EQ(out.find("browser"), std::string::npos) << out;
+  EXPECT_NE(out.find("something of ours went wrong"), std::string::npos) << out;
 }
 
 }  // namespace
