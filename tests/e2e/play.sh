@@ -12,10 +12,13 @@ mkdir -p "$artifacts"
 with_hook() { [ "$mode" = --hook ]; }
 
 start_x
-start_game "$game" "$run_dir" $mode
+# The plainest locale: the window titles must come out right even so.
+LANG=C LC_ALL=C start_game "$game" "$run_dir" $mode
 
 note "the welcome box comes before the window"
-wait_window "VÍTEJ NOVÝ STAROSTO" >/dev/null
+box=$(wait_window "VÍTEJ NOVÝ STAROSTO")
+legacy=$(LC_ALL=C.UTF-8 xprop -id "$box" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = "\(.*\)"$/\1/p')
+[ "$legacy" = "VÍTEJ NOVÝ STAROSTO" ] || fail "the legacy title (WM_NAME) reads \"$legacy\""
 ! window Trelavka >/dev/null || fail "the main window is shown before the welcome box was closed"
 shot 01-welcome
 if with_hook; then

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "picture_box.h"
+#include "placement.h"
 #include "session.h"
 #include "support.h"
 
@@ -352,6 +353,21 @@ TEST_F(WindowTest, MenuTreeInOrderWithExactCaptions) {
   walk(session.window().menuBar()->actions(), 0, got);
   EXPECT_EQ(got, want);
   EXPECT_FALSE(session.window().menuBar()->isNativeMenuBar());
+}
+
+// A small screen must not push the menu bar off its top (it went to -17 on
+// a 640 x 480 screen).
+TEST(Placement, CentresButKeepsTheTopLeftCornerOnTheScreen) {
+  const ScreenArea small{0, 0, 640, 480};
+  EXPECT_EQ(centredPlace(663, 530, small).x, 0);
+  EXPECT_EQ(centredPlace(663, 530, small).y, 0);
+  const ScreenArea wide{0, 24, 1024, 744};  // a panel above
+  EXPECT_EQ(centredPlace(624, 344, wide).x, 200);
+  EXPECT_EQ(centredPlace(624, 344, wide).y, 224);
+  // Too tall only: still centred across.
+  const ScreenArea right{1920, 0, 1280, 400};
+  EXPECT_EQ(centredPlace(680, 530, right).x, 2220);
+  EXPECT_EQ(centredPlace(680, 530, right).y, 0);
 }
 
 }  // namespace
