@@ -3,6 +3,8 @@
 // thread's event loop never stalls longer than a frame, a new sound stops the
 // old one, and sound comes out again once the server is back.
 //   trelavka-sound-test SOUNDS_DIR      (exit 77: no audio server here)
+#include <pthread.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -100,6 +102,8 @@ pid_t spawn(const QStringList& command, const QString& log) {
   const pid_t pid = fork();
   if (pid == 0) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
+    const sched_param normal{};
+    sched_setscheduler(0, SCHED_OTHER, &normal);
     const int fd = open(log.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     dup2(fd, 1);
     dup2(fd, 2);
@@ -220,6 +224,13 @@ int main(int argc, char** argv) {
   QStringList heard;
   QObject::connect(&player, &SoundPlayer::nowPlayingChanged, [&](const QString& f) { heard << f; });
   StallMeter meter;
+  // On a machine busy with other work, the scheduler alone can keep the UI
+  // thread waiting longer than a frame. What is judged is whether it ever
+  // waits on the audio system, so it gets the processor when it asks (where
+  // this is allowed; the player's own thread stays as it is).
+  sched_param first{};
+  first.sched_priority = 1;
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &first);
 
   // A stall is judged on the best of three tries: a busy machine can hold
   // any thread for a moment now and then, a waiting UI thread every time.
