@@ -1,9 +1,5 @@
-#include <langinfo.h>
-
 #include <QApplication>
-#include <clocale>
 #include <cstdio>
-#include <cstring>
 
 #include "look.h"
 #include "session.h"
@@ -19,10 +15,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
-  // The toolkit hands window titles to Xlib as UTF-8, and Xlib reads them in
-  // the locale's charset to write the legacy title property: under LANG=C
-  // every Czech letter came out as two wrong ones. Text is UTF-8 here anyway.
-  if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+  trelavka::readTextAsUtf8();
   trelavka::installLook();
   trelavka::Session session;
   session.load();

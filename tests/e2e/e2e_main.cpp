@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  trelavka::readTextAsUtf8();
   trelavka::installLook();
   trelavka::Session session;
   trelavka::E2eHook hook(session);
