@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "session.h"
 #include "sound_player.h"
 
 namespace {
@@ -171,7 +172,6 @@ double rms(const trelavka::Pcm& pcm, double fromSeconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: trelavka-sound-test SOUNDS_DIR\n");
     return 2;
@@ -188,6 +188,8 @@ int main(int argc, char** argv) {
   qputenv("HOME", work.path().toLocal8Bit());
   qunsetenv("PULSE_SERVER");
   qunsetenv("PULSE_SINK");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   Server server(dir.filePath("pulse.log"));
   if (!server.start()) {
     std::printf("SKIP: no audio server starts here\n");
@@ -288,6 +290,21 @@ int main(int argc, char** argv) {
   };
   const double loud = heardOnSink("about.wav", about, 1.6);
   check(loud > 0.01, "the about chime is heard, RMS " + std::to_string(loud));
+
+  // The game itself: the about window chimes from data/ under the working folder.
+  {
+    const QDir game(dir.filePath("game"));
+    dir.mkpath("game/data");
+    QFile::copy(about, game.filePath("data/about.dat"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(game.path());
+    trelavka::Session session;
+    session.dispatch().choose("osim");
+    spin(300);
+    check(session.port().sound().nowPlaying() == game.filePath("data/about.dat"),
+          "the game's about window plays data/about.dat");
+    QDir::setCurrent(before);
+  }
 
   // A hung server: the next sounds wait on the player's thread, not the UI's.
   longestStall("server stopped", [&] {
