@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The sound player on bad files with a sound really playing: a private audio
-# server whose only output is a null sink, then trelavka-sound-bench.
+# server whose only output is a null sink, then trelavka-sound-bench; then
+# the resident memory over 500 about windows, each with its chime.
 #   bench/sound.sh [--quick]      (TRELAVKA_BUILD: the build folder to use)
 # Without pulseaudio it runs with no audio device and says so.
 set -euo pipefail
@@ -13,6 +14,8 @@ if [ -z "$build" ]; then
 fi
 bench=${build%/}/bench/trelavka-sound-bench
 [ -x "$bench" ] || { echo "no bench/trelavka-sound-bench in a build folder; set TRELAVKA_BUILD" >&2; exit 2; }
+build=$(cd "$build" && pwd)
+bench=$build/bench/trelavka-sound-bench
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/trelavka-sound.XXXXXX")
 export XDG_RUNTIME_DIR=$work/run
@@ -41,3 +44,6 @@ else
 fi
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
 "$bench" "$@" 2> >(grep -v -e XDG_RUNTIME_DIR -e 'secure directory' -e pa_context_connect -e 'No audio device' -e 'runtime directory' >&2)
+openings=500
+[ "${1:-}" = --quick ] && openings=20
+(cd "$build/qt" && "$bench" --about "$openings") 2> >(grep -v -e XDG_RUNTIME_DIR -e 'secure directory' -e 'runtime directory' >&2)

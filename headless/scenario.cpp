@@ -29,21 +29,59 @@ std::vector<std::string_view> splitWords(std::string_view line) {
   return words;
 }
 
-// Quotes a word for an error message; bytes that would garble a terminal are escaped.
-std::string quoted(std::string_view word) {
+// Bytes of a word echoed in an error: enough to recognise it, never a
+// megabyte line.
+constexpr std::size_t kEchoedBytes = 40;
+
+// Length of the printable UTF-8 character at the start of `text`; 0 for an
+// invalid sequence or a control character.
+std::size_t printableChar(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return lead >= 0x20 && lead != 0x7f ? 1 : 0;
+  const std::size_t length = lead >= 0xc2 && lead <= 0xdf   ? 2
+                             : lead >= 0xe0 && lead <= 0xef ? 3
+                             : lead >= 0xf0 && lead <= 0xf4 ? 4
+                                                            : 0;
+  if (length == 0 || text.size() < length) return 0;
+  std::uint32_t code = lead & (0xff >> (length + 1));
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xc0) != 0x80) return 0;
+    code = (code << 6) | (byte(i) & 0x3f);
+  }
+  const std::uint32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool valid = code >= shortest[length] && code <= 0x10ffff &&
+                     (code < 0xd800 || code > 0xdfff);
+  const bool control = code < 0xa0;  // C1 controls
+  return valid && !control ? length : 0;
+}
+
+}  // namespace
+
+std::string printable(std::string_view text, std::size_t limit) {
   static constexpr char kHex[] = "0123456789abcdef";
-  std::string out = "'";
-  for (unsigned char ch : word) {
-    if (ch < 0x20 || ch == 0x7f) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < text.size() && i < limit) {
+    const std::size_t length = printableChar(text.substr(i));
+    if (length == 0) {
+      const auto ch = static_cast<unsigned char>(text[i]);
       out += "\\x";
       out += kHex[ch >> 4];
       out += kHex[ch & 0xf];
+      ++i;
     } else {
-      out += static_cast<char>(ch);
+      out.append(text.substr(i, length));
+      i += length;
     }
   }
-  return out + "'";
+  if (i < text.size()) out += "...";
+  return out;
 }
+
+namespace {
+
+std::string quoted(std::string_view word) { return "'" + printable(word, kEchoedBytes) + "'"; }
 
 std::optional<std::int64_t> wholeNumber(std::string_view word) {
   std::int64_t value = 0;
@@ -192,27 +230,64 @@ void Interpreter::about(std::string_view target) {
 
 }  // namespace
 
+namespace {
+
+// One line of the script without its end, or nothing at the end of the
+// script; a line longer than kLongestLineBytes is cut there (`tooLong`), and
+// the rest of it is not read.
+std::optional<std::string> readLine(std::streambuf& in, bool& tooLong) {
+  using traits = std::streambuf::traits_type;
+  std::string line;
+  tooLong = false;
+  for (int ch = in.sbumpc(); ch != traits::eof(); ch = in.sbumpc()) {
+    if (ch == '\n') return line;
+    if (line.size() == kLongestLineBytes) {
+      tooLong = true;
+      return line;
+    }
+    line += static_cast<char>(ch);
+  }
+  if (line.empty()) return std::nullopt;
+  return line;
+}
+
+}  // namespace
+
 int runScenario(std::istream& script, std::string_view scriptName, std::ostream& out,
                 std::ostream& err) {
   Interpreter interpreter(out);
   interpreter.load();
-  std::string line;
   std::size_t number = 0;
-  while (!interpreter.ended() && std::getline(script, line)) {
+  auto fail = [&](const std::string& message) {
+    out.flush();
+    err << printable(scriptName) << ':' << number << ": " << message << '\n';
+    return 2;
+  };
+  bool tooLong = false;
+  std::streambuf* in = script.rdbuf();
+  while (!interpreter.ended() && out && in != nullptr) {
+    auto line = readLine(*in, tooLong);
+    if (!line) break;
     ++number;
-    std::string_view text = line;
+    if (tooLong) {
+      return fail("line longer than " + std::to_string(kLongestLineBytes) + " bytes");
+    }
+    std::string_view text = *line;
+    if (number == 1 && text.substr(0, 3) == "\xef\xbb\xbf") text.remove_prefix(3);
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     const auto words = splitWords(text);
     if (words.empty() || words[0].front() == '#') continue;
     try {
       interpreter.run(words);
     } catch (const ScriptError& e) {
-      out.flush();
-      err << scriptName << ':' << number << ": " << e.message << '\n';
-      return 2;
+      return fail(e.message);
     }
   }
   out.flush();
+  if (!out) {
+    err << "trelavka-scenario: the transcript could not be written\n";
+    return 1;
+  }
   return 0;
 }
 

@@ -1,7 +1,11 @@
 #include "look.h"
 
+#include <langinfo.h>
+
 #include <QApplication>
 #include <QFontDatabase>
+#include <clocale>
+#include <cstring>
 
 #include "qt_convert.h"
 
@@ -62,6 +66,10 @@ QIcon gameIcon() {
 
 QString imageResource(std::string_view fileName) {
   return QStringLiteral(":/images/") + qs(fileName);
+}
+
+void readTextAsUtf8() {
+  if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
 }  // namespace trelavka

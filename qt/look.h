@@ -22,4 +22,10 @@ QIcon gameIcon();
 // Where an image of assets/images lives inside the program.
 QString imageResource(std::string_view fileName);
 
+// The toolkit hands window titles to Xlib as UTF-8, and Xlib reads them in
+// the locale's charset for the legacy title property: under LANG=C every
+// Czech letter came out as two wrong ones. After the application object
+// exists (it sets the locale), text is read as UTF-8 whatever the locale.
+void readTextAsUtf8();
+
 }  // namespace trelavka

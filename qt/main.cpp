@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
   }
   trelavka::quietToolkitMessages();
   QApplication app(argc, argv);
+  trelavka::readTextAsUtf8();
   trelavka::installLook();
   trelavka::Session session;
   session.load();

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <map>
 
 #include "dispatch.h"
@@ -18,6 +17,7 @@
 #include "look.h"
 #include "menu.h"
 #include "picture_box.h"
+#include "placement.h"
 #include "qt_convert.h"
 
 namespace trelavka {
@@ -153,8 +153,10 @@ void MainWindow::placeCentred() {
   adjustSize();
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen != nullptr) {
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen->availableGeometry()));
+    const QRect area = screen->availableGeometry();
+    const WindowPlace place =
+        centredPlace(width(), height(), {area.x(), area.y(), area.width(), area.height()});
+    move(place.x, place.y);  // the frame's corner: the title bar stays on the screen too
   }
 }
 

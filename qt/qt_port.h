@@ -25,6 +25,7 @@ class QtPort final : public Port {
   void attach(QWidget* mainWindow, Dispatch* dispatch);
 
   AboutWindow* aboutWindow() const;
+  const SoundPlayer& sound() const { return sound_; }
 
   void showMessage(std::string_view title, std::string_view text) override;
   void playSound(std::string_view path) override;

@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make pkgconf
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # sound: the audio server's own client library, driven from a thread of ours
+  libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing and sanitizers; the loader's symbols, without which LeakSanitizer
   # cannot name (and so cannot waive by its own rule) the thread-local blocks

@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "message_box.h"
-#include "wav_check.h"
+#include "wav.h"
 
 namespace trelavka::win32 {
 namespace {
@@ -28,26 +28,25 @@ bool isFolder(const std::wstring& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// The system's own file calls: the C++ streams would double the .exe.
+// Read with the system's own file calls (the C++ streams would double the
+// .exe) and decoded as the Linux player does: a file it would not play is
+// never handed to the system's player either.
 bool playable(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size{};
-  bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) != FALSE;
+  bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) != FALSE &&
+            size.QuadPart > 0 && static_cast<std::uintmax_t>(size.QuadPart) <= kMaxWavBytes;
+  std::string bytes;
   if (ok) {
-    ok = isPlayableWav(static_cast<std::uint64_t>(size.QuadPart),
-                       [file](std::uint64_t offset, unsigned char* buffer, std::size_t n) {
-                         LARGE_INTEGER at{};
-                         at.QuadPart = static_cast<LONGLONG>(offset);
-                         DWORD got = 0;
-                         return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != FALSE &&
-                                ReadFile(file, buffer, static_cast<DWORD>(n), &got, nullptr) != FALSE &&
-                                got == n;
-                       });
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD got = 0;
+    ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) != FALSE &&
+         got == bytes.size();
   }
   CloseHandle(file);
-  return ok;
+  return ok && decodeWav(bytes).has_value();
 }
 
 }  // namespace

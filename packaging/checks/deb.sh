@@ -18,7 +18,7 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 depends=$(dpkg-deb -f "$deb" Depends)
 declared=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libpulse0; do
   grep -qx "$lib" <<<"$declared" || fail "$lib missing from Depends: $depends"
 done
 

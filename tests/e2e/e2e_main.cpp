@@ -10,6 +10,7 @@
 int main(int argc, char* argv[]) {
   trelavka::quietToolkitMessages();
   QApplication app(argc, argv);
+  trelavka::readTextAsUtf8();
   trelavka::installLook();
   trelavka::Session session;
   trelavka::E2eHook hook(session);

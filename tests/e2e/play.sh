@@ -32,12 +32,15 @@ start_x
 start_wm
 mkdir -m 700 "$work/run"
 game_env=(-u BROWSER -u DEFAULT_BROWSER PATH=/nonexistent XDG_RUNTIME_DIR="$work/run"
-          PULSE_SERVER="unix:$work/run/no-sound-server")
+          PULSE_SERVER="unix:$work/run/no-sound-server"
+          LANG=C LC_ALL=C)  # the plainest locale: the titles must come out right even so
 start_game "$game" "$run_dir" $mode
 
 note "the welcome box comes before the window"
 welcome=$(wait_window "VÍTEJ NOVÝ STAROSTO")
 welcome_owner=$(transient_for "$welcome")
+legacy=$(LC_ALL=C.UTF-8 xprop -id "$welcome" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = "\(.*\)"$/\1/p')
+[ "$legacy" = "VÍTEJ NOVÝ STAROSTO" ] || fail "the legacy title (WM_NAME) reads \"$legacy\""
 eval "$(xdotool getwindowgeometry --shell "$welcome")"
 [ $((X + WIDTH / 2 - 512)) -le 30 ] && [ $((512 - X - WIDTH / 2)) -le 30 ] && [ $((Y + HEIGHT / 2 - 384)) -le 40 ] \
   && [ $((384 - Y - HEIGHT / 2)) -le 40 ] || fail "the welcome box is not in the middle of the screen: $WIDTH x $HEIGHT at $X,$Y"

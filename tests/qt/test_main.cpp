@@ -10,14 +10,10 @@
 #if defined(__SANITIZE_ADDRESS__)
 // This compiler's leak checker crashes walking the thread-local storage of an
 // image plugin loaded at run time (the JPEG reader). Skipping thread-local
-// roots keeps the leak check itself; the event loop and audio libraries keep
-// per-thread blocks only there, so theirs are not counted.
+// roots keeps the leak check itself; the event loop's library keeps
+// per-thread blocks only there, so those are not counted.
 extern "C" const char* __lsan_default_options() { return "use_tls=0"; }
-// Qt's sample cache leaks a sample whose sound effect is destroyed while it
-// still loads on the cache's thread; the game only does that at exit.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libglib-2.0.so\nleak:libpulse.so\nleak:QSample::load\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libglib-2.0.so\n"; }
 #endif
 
 int main(int argc, char* argv[]) {

@@ -19,6 +19,7 @@
 #include "menu.h"
 #include "picture_box.h"
 #include "qt_convert.h"
+#include "placement.h"
 #include "session.h"
 #include "support.h"
 
@@ -219,6 +220,21 @@ TEST_F(WindowTest, TheMenuBarIsTheMenuTable) {
   EXPECT_EQ(got, want);
   EXPECT_EQ(want[1], "1|Konec|item|Ctrl+K");
   EXPECT_FALSE(session.window().menuBar()->isNativeMenuBar());
+}
+
+// A small screen must not push the menu bar off its top (it went to -17 on
+// a 640 x 480 screen).
+TEST(Placement, CentresButKeepsTheTopLeftCornerOnTheScreen) {
+  const ScreenArea small{0, 0, 640, 480};
+  EXPECT_EQ(centredPlace(663, 530, small).x, 0);
+  EXPECT_EQ(centredPlace(663, 530, small).y, 0);
+  const ScreenArea wide{0, 24, 1024, 744};  // a panel above
+  EXPECT_EQ(centredPlace(624, 344, wide).x, 200);
+  EXPECT_EQ(centredPlace(624, 344, wide).y, 224);
+  // Too tall only: still centred across.
+  const ScreenArea right{1920, 0, 1280, 400};
+  EXPECT_EQ(centredPlace(680, 530, right).x, 2220);
+  EXPECT_EQ(centredPlace(680, 530, right).y, 0);
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+// The game's two sounds are PCM WAV files that we decode ourselves, so that
+// no file, however odd, can leave a toolkit's decoder waiting for ever. Both
+// front ends use this: bytes in, the format and the samples (or nothing) out.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace trelavka {
+
+// A sound effect is held in memory whole; anything larger is not one of ours.
+inline constexpr std::uintmax_t kMaxWavBytes = std::uintmax_t{16} << 20;
+
+struct Pcm {
+  int channels = 0;     // 1 or 2
+  int rate = 0;         // frames per second
+  int bits = 0;         // 8 (unsigned) or 16 (signed, little-endian)
+  std::string samples;  // whole frames only, at least one
+
+  int frameBytes() const { return channels * bits / 8; }
+  std::size_t frames() const { return samples.size() / static_cast<std::size_t>(frameBytes()); }
+};
+
+namespace wav_detail {
+
+inline std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+  return v;
+}
+
+// Real files have a handful of chunks; a long walk means garbage.
+inline constexpr int kMaxChunks = 64;
+
+}  // namespace wav_detail
+
+// RIFF/WAVE with a PCM format chunk (8 or 16 bits, mono or stereo, 4 to 192 kHz)
+// ahead of a data chunk; every chunk inside the RIFF length, which is inside the
+// bytes. Chunks are padded to even length (the last may lack its pad byte), and a
+// trailing part of a frame is dropped. Anything else, or no whole frame: nothing.
+inline std::optional<Pcm> decodeWav(std::string_view bytes) {
+  using wav_detail::le;
+  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
+    return std::nullopt;
+  }
+  const std::uint64_t end = 8 + std::uint64_t{le(bytes, 4, 4)};
+  if (end > bytes.size()) return std::nullopt;
+
+  Pcm pcm;
+  bool haveFormat = false;
+  std::uint64_t at = 12;
+  for (int n = 0; at + 8 <= end; ++n) {
+    if (n == wav_detail::kMaxChunks) return std::nullopt;
+    const std::string_view id = bytes.substr(at, 4);
+    const std::uint64_t body = at + 8;
+    const std::uint64_t length = le(bytes, at + 4, 4);
+    if (body + length > end) return std::nullopt;
+    if (id == "fmt ") {
+      if (length < 16) return std::nullopt;
+      pcm.channels = static_cast<int>(le(bytes, body + 2, 2));
+      pcm.rate = static_cast<int>(le(bytes, body + 4, 4) & 0x7fffffff);
+      pcm.bits = static_cast<int>(le(bytes, body + 14, 2));
+      const bool pcmTag = le(bytes, body, 2) == 1;
+      if (!pcmTag || (pcm.channels != 1 && pcm.channels != 2) ||
+          (pcm.bits != 8 && pcm.bits != 16) || pcm.rate < 4000 || pcm.rate > 192000) {
+        return std::nullopt;
+      }
+      haveFormat = true;
+    } else if (id == "data") {
+      if (!haveFormat) return std::nullopt;
+      const std::uint64_t whole = length - length % static_cast<std::uint64_t>(pcm.frameBytes());
+      if (whole == 0) return std::nullopt;
+      pcm.samples.assign(bytes.substr(body, whole));
+      return pcm;
+    }
+    at = body + length + (length & 1);
+  }
+  return std::nullopt;
+}
+
+// The whole of a plain file of at most `limit` bytes; nothing for anything
+// else (a folder opens and a pipe blocks, so only a plain file is read).
+inline std::optional<std::string> readSmallFile(const std::filesystem::path& file,
+                                                std::uintmax_t limit = kMaxWavBytes) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(file, ec);
+  if (ec || size > limit) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace trelavka
