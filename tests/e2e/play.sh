@@ -133,7 +133,9 @@ fi
 wait_for 6 day_shows_change || fail "the day does not change after \"Start hry\""
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
 note "the day changed after $elapsed_ms ms"
-[ "$elapsed_ms" -ge 2500 ] && [ "$elapsed_ms" -le 4000 ] || fail "the first day passed after $elapsed_ms ms, not 2800"
+# The screen is polled by screenshots, which a busy machine slows; 5 s still
+# tells a day from two.
+[ "$elapsed_ms" -ge 2500 ] && [ "$elapsed_ms" -le 5000 ] || fail "the first day passed after $elapsed_ms ms, not 2800"
 if with_hook; then
   # One time step on the estate's town: 25 more people, 50 Kč tax from each.
   expect_field Text4 2; expect_field Text2 625; expect_field Text1 31250
