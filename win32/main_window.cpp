@@ -84,8 +84,8 @@ MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : model_(model), relay_(relay), scale_{static_cast<int>(GetDpiForSystem())} {
   registerClass(kWindowClass, windowProc, COLOR_BTNFACE, gameIcon(48),
                 gameIcon(GetSystemMetrics(SM_CXSMICON)));
-  registerClass(kCounterClass, counterProc, -1);
-  registerClass(kPictureClass, pictureProc, -1);
+  registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
+  registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
@@ -313,7 +313,10 @@ void MainWindow::command(UINT id, UINT code) {
   relay_.press(*buttonNamed(row->name));
 }
 
-LRESULT CALLBACK MainWindow::counterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+// The counters and pictures are windows that only paint themselves, each
+// through its own member of the window that made it.
+template <void (MainWindow::*Paint)(HWND, HDC)>
+LRESULT CALLBACK MainWindow::paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
@@ -325,7 +328,7 @@ LRESULT CALLBACK MainWindow::counterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
-      if (window != nullptr) window->paintCounter(hwnd, dc);
+      if (window != nullptr) (window->*Paint)(hwnd, dc);
       EndPaint(hwnd, &ps);
       return 0;
     }
@@ -351,28 +354,6 @@ void MainWindow::paintCounter(HWND hwnd, HDC dc) {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
-}
-
-LRESULT CALLBACK MainWindow::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-  }
-  MainWindow* window = self(hwnd);
-  switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (window != nullptr) window->paintPicture(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 // The image unscaled from the top-left corner, clipped by the box; the

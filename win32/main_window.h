@@ -37,8 +37,8 @@ class MainWindow final : private ModelObserver {
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK counterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <void (MainWindow::*Paint)(HWND, HDC)>
+  static LRESULT CALLBACK paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
 
   void buildControls();
