@@ -25,23 +25,8 @@
 #include "port.h"
 #include "timers.h"
 
-namespace {
-
 using namespace trelavka;
 using namespace trelavka::bench;
-
-class SilentPort final : public Port {
- public:
-  void showMessage(std::string_view, std::string_view) override {}
-  void playSound(std::string_view) override {}
-  void openAddress(std::string_view) override {}
-  void openAbout() override {}
-  void raiseAbout() override {}
-  void closeAbout() override {}
-  void quit() override { QCoreApplication::exit(0); }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   double scale = 0.1;
@@ -67,7 +52,7 @@ int main(int argc, char** argv) {
   installLook();
 
   Model model;
-  SilentPort port;
+  SilentPort port([] { QCoreApplication::exit(0); });
   Game game(model, port);
   Dispatch dispatch(game);
   MainWindow window(model, dispatch);

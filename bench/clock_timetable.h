@@ -9,13 +9,32 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 #include <vector>
 
 #include "model.h"
+#include "port.h"
 #include "timers.h"
 
 namespace trelavka::bench {
+
+// The rules' outside world for a clock measurement: nothing to show or play;
+// quitting ends the front end's event loop.
+class SilentPort final : public Port {
+ public:
+  explicit SilentPort(std::function<void()> quit) : quit_(std::move(quit)) {}
+  void showMessage(std::string_view, std::string_view) override {}
+  void playSound(std::string_view) override {}
+  void openAddress(std::string_view) override {}
+  void openAbout() override {}
+  void raiseAbout() override {}
+  void closeAbout() override {}
+  void quit() override { quit_(); }
+
+ private:
+  std::function<void()> quit_;
+};
 
 using Clock = std::chrono::steady_clock;
 

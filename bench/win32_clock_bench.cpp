@@ -22,17 +22,6 @@ namespace {
 using namespace trelavka;
 using namespace trelavka::bench;
 
-class SilentPort final : public Port {
- public:
-  void showMessage(std::string_view, std::string_view) override {}
-  void playSound(std::string_view) override {}
-  void openAddress(std::string_view) override {}
-  void openAbout() override {}
-  void raiseAbout() override {}
-  void closeAbout() override {}
-  void quit() override { PostQuitMessage(0); }
-};
-
 constexpr UINT kRunPosted = WM_APP + 1;
 win32::Win32Clock* theClock = nullptr;
 std::deque<std::function<void()>> posted;
@@ -85,7 +74,7 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   Model model;
-  SilentPort port;
+  SilentPort port([] { PostQuitMessage(0); });
   Game game(model, port);
   view::EventRelay relay(game, [window](std::function<void()> task) {
     posted.push_back(std::move(task));
