@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How closely the real clock driver keeps the game's timetable: the game with
 // its window (offscreen) driven by QtClock with every interval scaled down,
 // each tick's arrival compared with its deadline on the monotonic clock.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What both clock benchmarks share: the careful mayor's purchases that make
 // the game run its whole term, and each tick's lateness against its
 // deadline (k intervals after its timer was switched on) on a monotonic clock.

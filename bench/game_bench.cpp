@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole headless games and the time step's rate, on the virtual clock with no
 // transcript kept.
 #include <benchmark/benchmark.h>

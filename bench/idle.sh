@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the running game costs when the player only watches: Start hry pressed,
 # the animations going, SECONDS (60) measured. --quick: 5 s, to prove it works.
 # --wine: the Windows build under Wine, with the Wine server's CPU beside it.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sound player on bad files with a sound really playing: a private audio
 # server whose only output is a null sink, then trelavka-sound-bench; then
 # the resident memory over 500 about windows, each with its chime.

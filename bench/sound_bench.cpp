@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the game's sound player holds the GUI thread on each kind of bad
 // file: the play() call itself, and the longest stall of the event loop in
 // the 50 ms after it (a decoder that loads in the background could still

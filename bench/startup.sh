@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of the real game on a fresh X server: exec to the welcome box
 # mapped, OK to the main window mapped, peak resident memory; median of RUNS
 # runs (10) after one cold run. --quick: one run, to prove it still works.

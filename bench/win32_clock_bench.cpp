@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How closely the Windows build's clock keeps the game's timetable: the game's
 // rules on Win32Clock (SetTimer re-armed against QueryPerformanceCounter
 // deadlines) with every interval scaled down, each tick's arrival against its

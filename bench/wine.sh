@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced after xvfb.sh by the benchmarks that run the Windows build too:
 # finds trelavka.exe, gives it a Wine prefix of its own (a copy of the tests'
 # template where one is there, else a new one) and a Wine server that stays up

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the real game on an X display from the outside, as a player meets it:
 //   trelavka-xprobe startup GAME RUNS [GAME2]   exec to the welcome box, OK to the main window,
 //       peak RSS; with GAME2 the two alternate, run by run

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by startup.sh and idle.sh: finds the game and the probe in a build
 # folder, starts an X server of our own and stops it on every way out.
 # Usage from a script: . "$(dirname "$0")/xvfb.sh"; then $game, $probe, $DISPLAY.

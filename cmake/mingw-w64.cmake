@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-building the Windows game on Debian with mingw-w64 (posix threads).
 # Pass it by absolute path: cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=$PWD/cmake/mingw-w64.cmake
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game without a screen: the real rules over the model, a virtual clock
 // that delivers every timer's ticks in time order, and a transcript of what a
 // player would have seen, one line per event.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays a script of player actions on the headless game and prints what the
 // player would have seen. The language is documented in docs/scenarios.md.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trelavka-scenario [SCRIPT]: replays SCRIPT (or standard input) headless.
 #include <filesystem>
 #include <fstream>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The transcript is bytes: a C runtime that turns "\n" into "\r\n" on the way
 // out would make the same game print a different transcript.
 #pragma once

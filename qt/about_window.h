@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window: the maker's logo, the credits and the link to the maker's
 // web page. It only reports clicks; the rules decide what they do.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Delivers the ticks of the model's timers in real time, on the shared
 // deadline schedule: the k-th tick falls k intervals after the timer was
 // switched on, however late earlier ticks were handled, so the game clock

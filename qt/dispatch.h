@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt side of the shared event relay: a kept game tick is posted to Qt's
 // event loop.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture of the window: its image unscaled from the top-left corner,
 // clipped by the box, no frame. What the image does not cover shows the
 // box's own button-face ground, so a wider box hides a narrower one beneath.

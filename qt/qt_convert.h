@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules and the layout speak in plain C++ types; the widgets in Qt's.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One run of the game: the model, the rules, the main window, the clock that
 // drives the timers and the port to the outside world, wired together.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one sound: a new sound stops the one still playing.
 //
 // The audio system can block whoever talks to it (a stalled audio server

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the main window that the rules read and write, named as the
 // window names them. Each enum has a name table so that transcripts, dumps and
 // scripts speak of the same controls as the window does.

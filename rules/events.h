@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The story of the term: what happens on sixteen days of the 150, by the
 // buildings the town has. Rows stand in the order they are checked on every
 // write of the day; the win comes first.

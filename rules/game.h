@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the game: every handler of the main window and the about
 // window, acting on the model and reaching the world only through the port.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar, top to bottom. Captions keep their runs of blanks: they line
 // the prices up. Leaf items run their handler; purchases find their row in the
 // offer tables by the item's name.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The state of the main window's controls: the one source of truth that the
 // rules change and the views (Qt window, headless transcript, clock drivers)
 // observe. No view keeps a copy of a value.

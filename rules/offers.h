@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything the mayor can buy: the buildings of the "Stavby" menu, the two
 // upgrades of "Opravy" and the four town actions of "Ostatní". All go through
 // one procedure (Game::buy): every check in the row's order, one refusal box at

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the rules cannot do by themselves. The Qt front end and the headless
 // toolkit each implement this; nothing else of the outside world reaches the rules.
 #pragma once

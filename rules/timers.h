@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fifteen timers: the game clock and the fourteen that bring the map to life.
 // A tick of an animation timer only shows or hides pictures and switches
 // timers; it never touches a counter.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the drawn files in assets/images/ against the generator's table:
 # GIFs are GIF89a, one frame, the exact size at offset +0+0, no transparency;
 # the logo is a JPEG and the icons have their sizes. One line per file.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the README's test command as a new user would meet it: a fresh clone of
 # this repository's current commit on a minimal Debian 12 (debootstrap
 # minbase, plus git, sudo and ca-certificates), as an ordinary user with sudo.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Redraws every picture of the game into assets/images/.
 # Usage: tools/draw-art.sh [--preview]   (the preview lands in build-art/out/)
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Tries the Debian package on a clean Debian 12: installs it with apt (its
 # declared dependencies only, no recommendations) into a fresh debootstrap
 # tree, then plays a little of the installed game in an X server of our own:

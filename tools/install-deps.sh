@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game, its tests and its tools need.
 # Does nothing when everything is already there; never asks a question.
 set -euo pipefail

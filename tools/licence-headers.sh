@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Gives every tracked file that can carry a comment the SPDX header REUSE asks
 # for; what cannot (art, sounds, golden transcripts, the font, the package's
 # templates) is covered by .reuse/dep5. Files that already have a header are

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Composes the game's two sounds with sox into assets/sounds/:
 #   about.dat    a short friendly chime for the about window
 #   rolling.dat  a few seconds of an overdriven rock riff for the concert

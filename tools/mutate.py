@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Mutation check: does the test suite notice small faults in the product code?
 
 Makes mutants of the product sources (an operator flipped, a constant moved by one,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the game and starts it, from a working folder whose data/ holds its sounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."

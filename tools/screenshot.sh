@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the game in a private X server, closes the welcome box as a player
 # would and saves a picture of the main window (default docs/screenshot.png).
 # TRELAVKA_BIN picks another build of the game.

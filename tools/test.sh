@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything and runs every test through CTest: a normal build, one
 # with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
 # (cross-built with mingw-w64, its tests under Wine).

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the scripts that record the game's sound. A recorder writes in
 # chunks that may come seconds late on a busy machine, so the wall clock says
 # nothing of a recording's own time; its length does.

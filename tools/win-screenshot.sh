@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the Windows build under Wine in a private X server, as a player would,
 # and saves a picture at each step: the welcome box, the main window, a
 # refused purchase, the help box, the about window.

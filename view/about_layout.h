@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window: its client area and its controls, in twips from the
 // top-left corner of the client area, in creation order.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game's data/ folder (the sounds) is found: the working folder
 // first, as the game always did, then the installed data folder, then the
 // program's own folder, so a game started from anywhere still plays them.

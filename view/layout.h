@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's controls: where each stands, in twips from the top-left
 // corner of its container, and how it looks. Rows are in creation order, so
 // within a container a later row is drawn above an earlier one. What is shown

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one door through which a front end hands the player's and the clock's
 // events to the rules. After each event it makes sure that a game-timer tick
 // kept while a message box was open is delivered, once, from the event loop.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The deadline arithmetic of the timers, for any front end's clock: the k-th
 // tick of a timer falls k intervals after it was switched on, however late
 // earlier ticks were handled, so the game clock never drifts. The front end

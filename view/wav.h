@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's two sounds are PCM WAV files that we decode ourselves, so that
 // no file, however odd, can leave a toolkit's decoder waiting for ever. Both
 // front ends use this: bytes in, the format and the samples (or nothing) out.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window under Win32: the maker's logo, the credits and the link,
 // drawn from the about table. It only reports clicks; the rules decide what
 // they do.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Delivers the ticks of the model's timers in real time through SetTimer, on
 // the shared deadline schedule read against QueryPerformanceCounter: each
 // shot is re-armed for what is left to the next deadline, so the coarse

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's look under Win32 that belongs to no one window: text at the
 // Win32 boundary, the scale for the screen's DPI, the font, the images.
 #pragma once

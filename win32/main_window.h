@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window "Trelavka" under Win32: the control strip, the town map and
 // the menus, built from the layout and menu tables. It shows what the model
 // holds and hands what the player does to the rules; it keeps no value of its own.

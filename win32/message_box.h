@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message box: modal to its owner, one OK button, no icon, and
 // as wide as its title needs. MessageBoxW sizes itself by its text alone and
 // cuts a longer title off.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the rules ask of the outside world, done with Win32: message boxes,
 // the sound, the browser, the about window and the end of the program.
 #pragma once

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package and checks its control data and contents: the Qt
 # runtime it depends on, the files it holds, that every library the game
 # loads belongs to a package it declares, and that Debian's own checker

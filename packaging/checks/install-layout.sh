@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the game into a scratch root and checks what a player's system gets:
 # exactly the expected files, the sounds and icons intact, no path into the
 # build tree, and a game that finds its data folder from where it is installed.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the packaging checks: a scratch folder removed whatever happens,
 # and an installation of the game's component into it.
 set -Eeuo pipefail

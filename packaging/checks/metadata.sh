@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the installed desktop entry and AppStream metadata, and checks that
 # the desktop entry, the metadata and the icons name the same application.
 # Usage: metadata.sh BUILD_DIR APP_ID

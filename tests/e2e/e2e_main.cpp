@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game as the player gets it, plus the test hook on stdin/stdout. Keep the
 // start-up in step with qt/main.cpp.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A line protocol on stdin/stdout through which the end-to-end tests read what
 // the player sees and arrange a position that would take too long to play to.
 // Only the test build of the game (trelavka-e2e) carries it.

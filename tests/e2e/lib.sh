@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the end-to-end tests: an X server of our own, the game in it, and
 # the ways a player acts on it (clicks, keys) and sees it (titles, pixels).
 # Everything started here is stopped on the way out, also after a failure, a

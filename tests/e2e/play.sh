@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the game as a person would, under a window manager, with no sound server
 # and no browser: the welcome box, the window, a refused market, buying the
 # housing estate, a refused purchase, start and pause from the keyboard, a day

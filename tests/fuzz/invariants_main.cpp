@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trelavka-invariants: random player sessions on the headless game, every
 // action checked against the invariants. On a failure prints the seed and the
 // shortest script that still breaks it, ready for trelavka-scenario.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the scenario runner's fuzzer with clang in BUILD_DIR and runs it for
 # SECONDS on the corpus. Fails (never skips) when clang is missing.
 #   run-scenario-fuzzer.sh SOURCE_DIR BUILD_DIR SECONDS

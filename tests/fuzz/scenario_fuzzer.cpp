@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a script for the scenario runner: a transcript or one clean
 // "SCRIPT:LINE: message" error, never a crash, a hang or a sanitizer report.
 #include <cstddef>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window as the player sees it: where everything stands, what it
 // says, and which clicks it reports.
 #include <gtest/gtest.h>

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the game answers on the command line, asked without any display.
 # Usage: command-line.sh GAME NAME VERSION
 set -euo pipefail

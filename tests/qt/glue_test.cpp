@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window, the port and the dispatch between them and the rules: what the
 // player does reaches the rules, what the rules change reaches the screen,
 // message boxes hold the game clock, and leaving ends the program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The images compiled into the game and how a picture box draws them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real clock, run faster: ticks come on a deadline schedule measured
 // from the moment a timer is switched on, so slow handlers and stalls never
 // push later ticks back.

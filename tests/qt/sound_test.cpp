@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real sound player on an audio server of the test's own (a null sink):
 // whatever the file, and whether the server plays, hangs or dies, the UI
 // thread's event loop never stalls longer than a frame, a new sound stops the

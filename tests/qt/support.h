@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers of the window tests: readable QStrings in failures, and a player
 // who answers the next message box.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window tests run on Qt's offscreen platform unless told otherwise, so they
 // need no X server; the platform is set here because test discovery runs
 // this binary without the test's environment.

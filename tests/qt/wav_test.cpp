@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Our WAV decoding: what plays and how much of it, and every file that must
 // stay silent instead.
 #include <gtest/gtest.h>

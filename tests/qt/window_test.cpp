@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built main window against the window's layout and menu tables: every
 // row becomes its widget, and what the tables cannot say (overlaps, tooltips
 // over hidden controls, fields that refuse typing) is checked here.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The houses of the town map on their own timers, whatever the game does.
 #include <gtest/gtest.h>
 

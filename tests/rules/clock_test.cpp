@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start, pause and the game clock: when days come, and what a box open in the
 // middle of a day does to the clock.
 #include <gtest/gtest.h>

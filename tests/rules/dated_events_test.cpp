@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dated days where order matters, and the end of the term. Every row with
 // and without its building is in the dated_events golden scenario.
 #include <gtest/gtest.h>

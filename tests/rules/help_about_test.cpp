@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Help, and the about window: one at a time, its sound on every opening.
 #include <gtest/gtest.h>
 

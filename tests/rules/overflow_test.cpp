@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counters are 64-bit: a rich town plays on past 2147483647; only a number
 // past the 64-bit range is reported, and then the program ends.
 #include <gtest/gtest.h>

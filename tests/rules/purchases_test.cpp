@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Buying: the order of a purchase's effects, with the watchers speaking in
 // between. Each building's price, refusals and effects are in the golden
 // scenarios (buildings, upgrades).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu and the name tables: every leaf does something, every name finds
 // its control again.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game on the headless toolkit for the rules' tests: its transcript is kept
 // line by line, every picture change is noted with the moment it happened, and
 // the story tells both in the order they happened.

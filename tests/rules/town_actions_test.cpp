@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The town actions where order and time matter; each action's price,
 // refusals and effects are in the town_actions golden scenario.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the runner on one script in DIR and compares what it printed with
 # DIR/NAME.expected, what it complained of with DIR/NAME.stderr (none: no
 # complaint) and its exit code (2 with a complaint, else 0).

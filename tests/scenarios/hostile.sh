@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The runner against input no one should write: each row gives the script,
 # where the transcript goes, the exit status wanted and the one error line
 # wanted (a shell pattern: the welcome box may stand before it on stdout).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shared deadline schedule as a coarse system timer drives it: shots
 // that wake too soon, too late or not at all must neither tick early nor
 // let the schedule drift.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints, for every shown top-level window of the Wine desktop it runs on,
 // "TITLE<TAB>TEXT" in UTF-8, where TEXT is the window's static texts joined
 // by spaces: what a player reads in a message box. Titles are matched by the

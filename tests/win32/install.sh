@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows game as a player installs it, under Wine: the installer made by
 # CPack installs silently, its Start-menu link starts the game in the folder
 # that holds data\, the installed game chimes when the about window opens

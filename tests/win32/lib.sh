@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The end-to-end helpers of tests/e2e/lib.sh for the Windows build under Wine.
 # Sourced by tests/e2e/lib.sh when E2E_PLATFORM_LIB names this file, so the
 # same play scripts drive both builds. Adds to the X server of that lib a Wine

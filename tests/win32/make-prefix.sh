@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # make-prefix.sh TEMPLATE: makes the Wine prefix every Windows test copies
 # (wineboot takes ~15 s, a copy ~2 s). Kept between runs while Wine is the
 # same version; built aside and moved in whole, so a half-made one is never used.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # run-console.sh PREFIX EXE ARGS...: runs a console program of the Windows
 # build in PREFIX (a copy of the template the whole CTest run shares), with
 # its standard streams and exit code passed through untouched.

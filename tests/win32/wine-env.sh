@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The environment every Wine run of the tests shares: Wine's own quiet
 # (only a missing DLL is worth reading), no mono or gecko installer, no menu
 # entries written into $HOME, no ALSA chatter (PulseAudio still plays).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random sessions checked against the invariants, and the shortest script
 // that still breaks one.
 #pragma once

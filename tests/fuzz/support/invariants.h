@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What must hold after every action of every session, whatever the player did:
 // one list of named checks over what the action did (the transcript and the
 // model's changes, in order) and the state before and after it.

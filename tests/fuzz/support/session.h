@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A recorded player session on the headless game: the actions as script lines
 // in the scenario runner's language, and for every action what the game did.
 #pragma once

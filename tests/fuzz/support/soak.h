@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long headless game: a typical town is built, then the days run on far past
 // the election (money passes 2147483647 and keeps going), every action checked
 // against the invariants, memory measured before and after.
