@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "invariants.h"
+#include "session.h"
 
 namespace trelavka::fuzz {
 
