@@ -31,7 +31,7 @@ STAGES = [
     ('rules', ['trelavka-rules-tests', 'trelavka-scenario'], ['-R', r'^(rules|scenario)\.']),
     ('ui', ['trelavka-ui-tests'], ['-R', r'^ui\.']),
     ('fuzz', ['trelavka-invariants'], ['-R', r'^fuzz\.(invariants|soak)$']),
-    ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-probe'], ['-L', '^(e2e|sound)$']),
+    ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-test'], ['-L', '^(e2e|sound)$']),
 ]
 BINARIES = {
     'trelavka-rules-tests': 'tests/rules/trelavka-rules-tests',
@@ -40,7 +40,7 @@ BINARIES = {
     'trelavka-invariants': 'tests/fuzz/trelavka-invariants',
     'trelavka': 'qt/trelavka',
     'trelavka-e2e': 'tests/e2e/trelavka-e2e',
-    'trelavka-sound-probe': 'tests/qt/trelavka-sound-probe',
+    'trelavka-sound-test': 'tests/qt/trelavka-sound-test',
 }
 
 # ---------------------------------------------------------------- making mutants
