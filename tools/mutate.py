@@ -29,7 +29,7 @@ DEFAULT_DIRS = ['rules', 'headless', 'qt', 'view']
 # fuzzer (a build of its own) stay out.
 STAGES = [
     ('rules', ['trelavka-rules-tests', 'trelavka-scenario'], ['-R', r'^(rules|scenario)\.']),
-    ('ui', ['trelavka-ui-tests'], ['-R', r'^ui\.']),
+    ('ui', ['trelavka-ui-tests', 'trelavka'], ['-R', r'^ui\.']),
     ('fuzz', ['trelavka-invariants'], ['-R', r'^fuzz\.(invariants|soak)$']),
     ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-test'], ['-L', '^(e2e|sound)$']),
 ]
