@@ -28,7 +28,8 @@ DEFAULT_DIRS = ['rules', 'headless', 'qt', 'view']
 # tests kill never waits for the Qt build. Benchmarks, packaging and the clang
 # fuzzer (a build of its own) stay out.
 STAGES = [
-    ('rules', ['trelavka-rules-tests', 'trelavka-scenario'], ['-R', r'^(rules|scenario)\.']),
+    ('rules', ['trelavka-rules-tests', 'trelavka-view-tests', 'trelavka-scenario'],
+     ['-R', r'^(rules|view|scenario)\.']),
     ('ui', ['trelavka-ui-tests', 'trelavka'], ['-R', r'^ui\.']),
     ('fuzz', ['trelavka-invariants'], ['-R', r'^fuzz\.(invariants|soak)$']),
     ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-test'], ['-L', '^(e2e|sound)$']),
@@ -36,6 +37,7 @@ STAGES = [
 BINARIES = {
     'trelavka-rules-tests': 'tests/rules/trelavka-rules-tests',
     'trelavka-scenario': 'headless/trelavka-scenario',
+    'trelavka-view-tests': 'tests/view/trelavka-view-tests',
     'trelavka-ui-tests': 'tests/qt/trelavka-ui-tests',
     'trelavka-invariants': 'tests/fuzz/trelavka-invariants',
     'trelavka': 'qt/trelavka',

@@ -254,6 +254,22 @@ int main(int argc, char** argv) {
     check(heard.mid(afterFile.size()) == next, c.name + ": the next sound plays"s);
   }
 
+  // A sound plays to its end and then the player falls silent; it neither
+  // ends before its length nor runs on past it.
+  {
+    qint64 began = -1, ended = -1;
+    QElapsedTimer clock;
+    clock.start();
+    const auto times = QObject::connect(&player, &SoundPlayer::nowPlayingChanged,
+                                        [&](const QString& f) { (f.isEmpty() ? ended : began) = clock.elapsed(); });
+    player.play(longTone);
+    spin(5000);
+    QObject::disconnect(times);
+    const qint64 took = ended - began;
+    check(began >= 0 && took >= 2970 && took <= 4500,
+          "a 3 s sound plays to its end, then silence: " + std::to_string(took) + " ms");
+  }
+
   // Sound really comes out: the null sink's monitor recorded while a sound plays.
   auto heardOnSink = [&](const char* name, const QString& sound, double seconds) {
     const QString file = dir.filePath(name);

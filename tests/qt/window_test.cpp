@@ -114,6 +114,23 @@ TEST_F(WindowTest, FixedClientAreaIconAndButtonFaceGround) {
   EXPECT_EQ(get("Picture1")->geometry().bottom(), 496);
 }
 
+// Whatever colour the desktop's theme gives windows, the client area paints
+// the button face over it.
+TEST(WindowGround, IsTheButtonFaceInAnyTheme) {
+  const QPalette before = QApplication::palette();
+  QPalette theme = before;
+  theme.setColor(QPalette::Window, Qt::red);
+  theme.setColor(QPalette::Button, Qt::gray);
+  QApplication::setPalette(theme);
+  {
+    Session session;
+    QWidget* client = session.window().client();
+    const QImage shot = session.window().grab().toImage();
+    QApplication::setPalette(before);
+    EXPECT_EQ(QColor(shot.pixel(client->mapTo(&session.window(), QPoint(250, 10)))), QColor(Qt::gray));
+  }
+}
+
 TEST_F(WindowTest, TheFontHasCzechLettersAtTheTablesSizes) {
   const QFontMetrics metrics(get("Label1")->font());
   for (char32_t c : {U'á', U'č', U'ě', U'í', U'ř', U'š', U'ů', U'ý', U'ž', U'Á', U'Í', U'Ě'}) {

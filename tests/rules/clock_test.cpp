@@ -9,19 +9,6 @@
 namespace trelavka::testing {
 namespace {
 
-// A tick already on its way when Pauza is pressed finds the clock stopped and
-// does nothing; so does one for a stopped animation.
-TEST(GameControl, ATickArrivingAfterPauzaIsDropped) {
-  Town town;
-  town.game.press(Button::Command2);
-  town.game.press(Button::Command3);
-  town.game.game().tick(Timer::Timer);
-  town.game.game().tick(Timer::Timer14);
-  EXPECT_EQ(town[kDay], 1);
-  EXPECT_TRUE(town.take().empty());
-  EXPECT_TRUE(town.story.empty());
-}
-
 // However many ticks fall due in one box, one step follows it, after the
 // handler (the day's popularity is written before the next day), and the clock
 // keeps its own beat: the next step comes on the start's next multiple of 2800.
