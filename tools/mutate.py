@@ -33,19 +33,21 @@ DEFAULT_DIRS = ['rules', 'headless', 'qt', 'view']
 # tests kill never waits for the Qt build. Benchmarks, packaging and the clang
 # fuzzer (a build of its own) stay out.
 STAGES = [
-    ('rules', ['trelavka-rules-tests', 'trelavka-scenario'], ['-R', r'^(rules|scenario)\.']),
-    ('ui', ['trelavka-ui-tests'], ['-R', r'^ui\.']),
+    ('rules', ['trelavka-rules-tests', 'trelavka-view-tests', 'trelavka-scenario'],
+     ['-R', r'^(rules|view|scenario)\.']),
+    ('ui', ['trelavka-ui-tests', 'trelavka'], ['-R', r'^ui\.']),
     ('fuzz', ['trelavka-invariants'], ['-R', r'^fuzz\.(invariants|soak)$']),
-    ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-probe'], ['-L', '^(e2e|sound)$']),
+    ('e2e', ['trelavka', 'trelavka-e2e', 'trelavka-sound-test'], ['-L', '^(e2e|sound)$']),
 ]
 BINARIES = {
     'trelavka-rules-tests': 'tests/rules/trelavka-rules-tests',
     'trelavka-scenario': 'headless/trelavka-scenario',
+    'trelavka-view-tests': 'tests/view/trelavka-view-tests',
     'trelavka-ui-tests': 'tests/qt/trelavka-ui-tests',
     'trelavka-invariants': 'tests/fuzz/trelavka-invariants',
     'trelavka': 'qt/trelavka',
     'trelavka-e2e': 'tests/e2e/trelavka-e2e',
-    'trelavka-sound-probe': 'tests/qt/trelavka-sound-probe',
+    'trelavka-sound-test': 'tests/qt/trelavka-sound-test',
 }
 
 # ---------------------------------------------------------------- making mutants

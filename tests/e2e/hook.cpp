@@ -50,22 +50,7 @@ void E2eHook::readInput() {
 }
 
 QByteArray E2eHook::answer(const QByteArray& line) {
-  const QList<QByteArray> words = line.split(' ');
-  if (words.size() == 1 && words[0] == "state") return state();
-  if (words.size() == 3 && words[0] == "set") {
-    const auto counter = counterNamed(words[1].toStdString());
-    bool ok = false;
-    const qlonglong value = words[2].toLongLong(&ok);
-    if (!counter || !ok) return "error\tset: no such counter or value";
-    session_.model().writeCounter(*counter, value);
-    return "ok";
-  }
-  if (words.size() == 2 && words[0] == "show") {
-    const auto picture = pictureNamed(words[1].toStdString());
-    if (!picture) return "error\tshow: no such picture";
-    session_.model().setShown(*picture, true);
-    return "ok";
-  }
+  if (line == "state") return state();
   return "error\tunknown command";
 }
 

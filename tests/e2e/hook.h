@@ -3,12 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A line protocol on stdin/stdout through which the end-to-end tests read what
-// the player sees and arrange a position that would take too long to play to.
-// Only the test build of the game (trelavka-e2e) carries it.
+// the player sees. Only the test build of the game (trelavka-e2e) carries it.
 //
 //   state              -> "@\tText1=…\tText2=…\tText3=…\tText4=…\tvisible=a,b,…\tbox=TITLE\ttext=TEXT\tabout=0|1"
-//   set COUNTER VALUE  -> "@\tok"      (a counter write, change handler included)
-//   show PICTURE       -> "@\tok"
 //   anything else      -> "@\terror\t…"
 #pragma once
 

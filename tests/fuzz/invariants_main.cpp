@@ -4,7 +4,7 @@
 
 // trelavka-invariants: random player sessions on the headless game, every
 // action checked against the invariants. On a failure prints the seed and the
-// shortest script that still breaks it, ready for trelavka-scenario.
+// session's script up to the breaking line, ready for trelavka-scenario.
 //
 //   trelavka-invariants [--seeds N] [--first S] [--actions M]
 //   trelavka-invariants --soak STEPS     one long game, memory must stay flat
@@ -13,8 +13,9 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "fuzz.h"
+#include "session.h"
 #include "soak.h"
 #include "scenario.h"
 
@@ -70,20 +71,23 @@ int main(int argc, char** argv) {
     }
   }
   for (std::uint64_t seed = first; seed < first + seeds; ++seed) {
-    const auto broken = trelavka::fuzz::randomSession(seed, length);
-    if (!broken) continue;
-    const auto shortest = trelavka::fuzz::shrink(broken->actions, broken->failure.invariant);
-    const auto again = trelavka::fuzz::replay(shortest);
-    const std::string script = trelavka::fuzz::script(shortest);
-    std::cout << "seed " << seed << " breaks " << broken->failure.invariant << ": "
-              << (again ? again->failure.detail : broken->failure.detail) << "\n"
-              << "shortest script (" << shortest.size() << " lines; run it with "
-              << "trelavka-scenario):\n"
+    trelavka::fuzz::Session session;
+    trelavka::fuzz::Generator generator(seed);
+    std::vector<trelavka::fuzz::Action> done;
+    auto failure = session.load();
+    while (!failure && done.size() < length && !session.quit()) {
+      done.push_back(generator.next(session));
+      failure = session.run(done.back());
+    }
+    if (!failure) continue;
+    const std::string script = trelavka::fuzz::script(done);
+    std::cout << "seed " << seed << " breaks " << failure->invariant << ": " << failure->detail
+              << "\nits script up to the breaking line (run it with trelavka-scenario):\n"
               << script;
     // The script must be one the runner accepts, or it reproduces nothing.
     std::istringstream in(script);
     std::ostringstream out, err;
-    if (trelavka::runScenario(in, "<shortest>", out, err) != 0) {
+    if (trelavka::runScenario(in, "<session>", out, err) != 0) {
       std::cout << "(the scenario runner refuses it: " << err.str() << ")\n";
     }
     return 1;

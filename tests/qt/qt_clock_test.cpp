@@ -71,19 +71,6 @@ TEST(Clock, GameDaysFallOnTheirDeadlinesEvenWithSlowSteps) {
   expectOnSchedule(r.gameTicks, kDayMs);
 }
 
-TEST(Clock, AStallIsCaughtUpWithoutShiftingTheSchedule) {
-  Model model;
-  Recorder r;
-  QtClock clock(model, r.sink(), kScale);
-  r.since.start();
-  model.setTimerOn(Timer::Timer, true);
-  ASSERT_TRUE(r.waitForGameTicks(2));
-  QThread::msleep(3 * static_cast<unsigned long>(kDayMs));  // the whole program stalls
-  ASSERT_TRUE(r.waitForGameTicks(10));
-  const std::vector<qint64> after(r.gameTicks.begin() + 6, r.gameTicks.begin() + 10);
-  expectOnSchedule(after, kDayMs, static_cast<qint64>(6 * kDayMs));
-}
-
 TEST(Clock, SwitchingOnAgainCountsAfreshAndOffStopsAtOnce) {
   Model model;
   Recorder r;

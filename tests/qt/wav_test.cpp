@@ -16,35 +16,12 @@
 #include <vector>
 
 #include "wav.h"
+#include "wav_bytes.h"
 
 namespace trelavka {
 namespace {
 
-std::string le(std::uint32_t v, int bytes) {
-  std::string s;
-  for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xff);
-  return s;
-}
-
-std::string chunk(const std::string& id, const std::string& body) {
-  std::string c = id + le(static_cast<std::uint32_t>(body.size()), 4) + body;
-  if (body.size() % 2 == 1) c += '\0';
-  return c;
-}
-
-std::string format(int channels, int rate, int bits, int tag = 1) {
-  const int frame = channels * bits / 8;
-  return chunk("fmt ", le(static_cast<std::uint32_t>(tag), 2) +
-                           le(static_cast<std::uint32_t>(channels), 2) +
-                           le(static_cast<std::uint32_t>(rate), 4) +
-                           le(static_cast<std::uint32_t>(rate * frame), 4) +
-                           le(static_cast<std::uint32_t>(frame), 2) +
-                           le(static_cast<std::uint32_t>(bits), 2));
-}
-
-std::string riff(const std::string& chunks) {
-  return "RIFF" + le(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
-}
+using namespace ::trelavka::testing;
 
 // Distinct bytes, so a decoder that starts in the wrong place is seen.
 std::string ramp(std::size_t bytes) {

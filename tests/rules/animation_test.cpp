@@ -99,13 +99,5 @@ TEST(Animation, TheMapLivesOnItsOwnScheduleWhateverTheGameDoes) {
   }
 }
 
-TEST(Animation, TicksChangeOnlyPicturesNeverTheCounters) {
-  Town town;
-  const std::string counters = town.game.model().counterText(kMoney);
-  town.game.wait(1000000);
-  EXPECT_TRUE(town.take().empty());
-  EXPECT_EQ(town.game.model().counterText(kMoney), counters);
-}
-
 }  // namespace
 }  // namespace trelavka::testing

@@ -4,10 +4,12 @@
 
 #include "session.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "menu.h"
+#include "offers.h"
 
 namespace trelavka::fuzz {
 
@@ -33,117 +35,57 @@ std::string script(const std::vector<Action>& actions) {
   return text;
 }
 
-class Session::Recorder final : public ModelObserver {
- public:
-  explicit Recorder(Session& session) : session_(session) {}
-
-  void timerChanged(trelavka::Timer t, bool on) override {
-    session_.record({.kind = Event::Kind::Timer, .timer = t, .on = on});
-  }
-
- private:
-  Session& session_;
-};
-
 namespace {
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
-}
+constexpr std::int64_t kStepMs = 2800;
 
-Event parseLine(std::string_view line) {
-  using K = Event::Kind;
-  if (startsWith(line, "box ")) return {.kind = K::Box, .text = std::string(line.substr(4))};
-  if (startsWith(line, "write ")) {
-    Event e{.kind = K::Write};
-    const std::string_view rest = line.substr(6);
-    const auto blank = rest.find(' ');
-    e.counter = counterNamed(rest.substr(0, blank)).value_or(Counter::Text1);
-    e.text = std::string(rest.substr(blank + 1));
-    return e;
-  }
-  if (startsWith(line, "sound ")) return {.kind = K::Sound, .text = std::string(line.substr(6))};
-  if (startsWith(line, "open ")) return {.kind = K::Open, .text = std::string(line.substr(5))};
-  if (line == "about open") return {.kind = K::AboutOpen};
-  if (line == "about close") return {.kind = K::AboutClose};
-  if (line == "quit") return {.kind = K::Quit};
-  return {.kind = K::Dump, .text = std::string(line)};
-}
+std::string at(std::int64_t ms) { return std::to_string(ms) + " ms"; }
 
 }  // namespace
 
 Session::Session()
-    : recorder_(std::make_unique<Recorder>(*this)),
-      game_(std::make_unique<Headless>([this](std::string_view line) {
-        Event e = parseLine(line);
-        if (e.kind == Event::Kind::Write) {
-          // The value as the model holds it; the text is judged on its own.
-          e.value = std::as_const(*game_).model().counter(e.counter);
-        }
-        record(std::move(e));
-      })) {
-  game_->model().addObserver(recorder_.get());
+    : game_([this](std::string_view line) {
+        ++lines_;
+        if (line.starts_with("box ")) ++boxes_;
+        saidAfterQuit_ = saidAfterQuit_ || quitSaid_;
+        quitSaid_ = quitSaid_ || line == "quit";
+      }) {
+  game_.model().addObserver(this);
 }
 
-Session::~Session() { game_->model().removeObserver(recorder_.get()); }
+Session::~Session() { game_.model().removeObserver(this); }
 
-void Session::record(Event event) {
-  event.time = game_->now();
-  observation_.events.push_back(std::move(event));
+void Session::counterWritten(Counter c, std::int64_t) { changes_.push_back({game_.now(), c}); }
+
+void Session::timerChanged(Timer t, bool on) {
+  if (t == Timer::Timer) changes_.push_back({game_.now(), std::nullopt, on});
 }
 
-Snapshot Session::snapshot() const {
-  const Model& m = game_->model();
-  Snapshot s;
-  s.now = game_->now();
-  s.quit = game_->ended();
-  s.aboutOpen = m.aboutOpen();
+Session::Town Session::town() const {
+  const Model& m = game_.model();
+  Town s;
   for (std::size_t i = 0; i < kCounterCount; ++i) s.counters[i] = m.counter(counterAt(i));
   for (std::size_t i = 0; i < kPictureCount; ++i) s.pictures[i] = m.shown(pictureAt(i));
-  for (std::size_t i = 0; i < kLabelCount; ++i) s.labels[i] = m.shown(labelAt(i));
-  for (std::size_t i = 0; i < kButtonCount; ++i) s.buttons[i] = m.button(buttonAt(i));
-  for (std::size_t i = 0; i < kTimerCount; ++i) {
-    s.timersOn[i] = m.timerOn(timerAt(i));
-    s.due[i] = game_->due(timerAt(i));
-  }
   for (std::size_t i = 0; i < kFlagCount; ++i) s.flags[i] = m.flag(flagAt(i));
+  for (std::size_t i = 0; i < kTimerCount; ++i) s.timersOn[i] = m.timerOn(timerAt(i));
   return s;
 }
 
-const Observation& Session::load() {
-  observation_.action = nullptr;
-  observation_.events.clear();
-  observation_.before = snapshot();
-  game_->load();
-  observation_.after = snapshot();
-  return observation_;
+std::optional<Failure> Session::load() {
+  const Town before = town();
+  game_.load();
+  return check(nullptr, before);
 }
 
-bool Session::legal(const Action& action) const {
-  if (game_->ended()) return false;
-  const Model& m = game_->model();
+std::optional<Failure> Session::run(const Action& action) {
+  const Town before = town();
+  Model& m = game_.model();
   switch (action.kind) {
-    case Action::Kind::Press: {
-      const auto b = buttonNamed(action.word);
-      if (!b || *b == Button::Command1) return false;
-      return m.button(*b).shown && m.button(*b).enabled;
-    }
-    case Action::Kind::About: return m.aboutOpen();
-    default: return true;
-  }
-}
-
-const Observation& Session::run(const Action& action) {
-  observation_.action = &action;
-  observation_.events.clear();
-  observation_.before = snapshot();
-  Model& m = game_->model();
-  switch (action.kind) {
-    case Action::Kind::Menu: game_->choose(action.word); break;
-    case Action::Kind::Press: game_->press(*buttonNamed(action.word)); break;
-    case Action::Kind::Step: game_->step(); break;
-    case Action::Kind::Wait: game_->wait(action.number); break;
-    case Action::Kind::Set: game_->set(*counterNamed(action.word), action.number); break;
+    case Action::Kind::Menu: game_.choose(action.word); break;
+    case Action::Kind::Press: game_.press(*buttonNamed(action.word)); break;
+    case Action::Kind::Step: game_.step(); break;
+    case Action::Kind::Wait: game_.wait(action.number); break;
+    case Action::Kind::Set: game_.set(*counterNamed(action.word), action.number); break;
     case Action::Kind::Show: m.setShown(*pictureNamed(action.word), true); break;
     case Action::Kind::Hide: m.setShown(*pictureNamed(action.word), false); break;
     case Action::Kind::Flag: m.setFlag(*flagNamed(action.word), action.number == 1); break;
@@ -152,13 +94,86 @@ const Observation& Session::run(const Action& action) {
       if (action.word == "Form") target = AboutTarget::Form;
       if (action.word == "Picture1") target = AboutTarget::Logo;
       if (action.word == "Label5") target = AboutTarget::Address;
-      game_->clickAbout(target);
+      game_.clickAbout(target);
       break;
     }
-    case Action::Kind::Dump: game_->dump(); break;
+    case Action::Kind::Dump: game_.dump(); break;
   }
-  observation_.after = snapshot();
-  return observation_;
+  return check(&action, before);
+}
+
+// The k-th tick of the game timer after its switch-on comes k x 2800 ms after
+// it, however the waits and boxes fell. A tick is a time step: a population
+// write that the money and day writes follow (nothing else writes the day).
+std::optional<std::string> Session::clockKeptTime(bool waited) {
+  std::vector<std::size_t> writes;
+  for (std::size_t i = 0; i < changes_.size(); ++i) {
+    if (changes_[i].written) writes.push_back(i);
+  }
+  std::size_t w = 0;
+  for (std::size_t i = 0; i < changes_.size(); ++i) {
+    const Change& c = changes_[i];
+    if (!c.written) {
+      clockStartedAt_ = c.timerOn ? std::optional(c.time) : std::nullopt;
+      ticksSinceStart_ = 0;
+      continue;
+    }
+    const bool step = w + 2 < writes.size() && c.written == kPopulation &&
+                      changes_[writes[w + 1]].written == kMoney &&
+                      changes_[writes[w + 2]].written == kDay;
+    ++w;
+    if (!waited || !step) continue;
+    ++ticksSinceStart_;
+    if (!clockStartedAt_) return "a tick of the game timer at " + at(c.time) + " while it was off";
+    if (c.time != *clockStartedAt_ + ticksSinceStart_ * kStepMs) {
+      return "tick " + std::to_string(ticksSinceStart_) + " after the start at " +
+             at(*clockStartedAt_) + " came at " + at(c.time);
+    }
+  }
+  const auto due = game_.due(Timer::Timer);
+  if (game_.model().timerOn(Timer::Timer) &&
+      !(clockStartedAt_ && due && *due == *clockStartedAt_ + (ticksSinceStart_ + 1) * kStepMs)) {
+    return "the game timer's next tick is not the start's next multiple of 2800 ms";
+  }
+  return std::nullopt;
+}
+
+std::optional<Failure> Session::check(const Action* action, const Town& before) {
+  const auto fail = [](const char* invariant, std::string detail) {
+    return std::optional<Failure>{Failure{invariant, std::move(detail)}};
+  };
+  const bool writes = std::any_of(changes_.begin(), changes_.end(),
+                                  [](const Change& c) { return c.written.has_value(); });
+  const int lines = std::exchange(lines_, 0);
+  const int boxes = std::exchange(boxes_, 0);
+  const bool waited = action != nullptr && action->kind == Action::Kind::Wait;
+  const auto clock = clockKeptTime(waited);
+  changes_.clear();
+
+  if (saidAfterQuit_) return fail("nothing-after-quit", "the game went on after quit");
+  const bool konec = action != nullptr && action->kind == Action::Kind::Menu && action->word == "Konec";
+  if (konec && (lines != 1 || !quitSaid_)) {
+    return fail("nothing-after-quit", "\"Konec\" did not end the program at once");
+  }
+  // An overflow past the 64-bit range ends the program halfway; nothing left to judge.
+  if (game_.ended()) return std::nullopt;
+
+  const Model& m = game_.model();
+  if (m.button(Button::Command1).shown) return fail("one-of-start-and-pause", "the hidden time-step button is shown");
+  if (m.button(Button::Command2).shown == m.button(Button::Command3).shown) {
+    return fail("one-of-start-and-pause", "\"Start hry\" and \"Pauza\" are both shown or both hidden");
+  }
+
+  const Offer* offer = action != nullptr && action->kind == Action::Kind::Menu ? offerFor(action->word) : nullptr;
+  if (offer != nullptr && !writes && (lines != 1 || boxes != 1 || town() != before)) {
+    return fail("purchase-all-or-nothing", "a refused purchase did more than show one box");
+  }
+  if (offer != nullptr && writes && before.counters[index(kMoney)] < offer->price) {
+    return fail("purchase-all-or-nothing", "a purchase went through with too little money");
+  }
+
+  if (clock) return fail("game-clock-deadlines", *clock);
+  return std::nullopt;
 }
 
 // splitmix64: the same sessions from the same seed on every compiler.

@@ -2,16 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A recorded player session on the headless game: the actions as script lines
-// in the scenario runner's language, and for every action what the game did.
+// Random player sessions on the headless game, each action checked against
+// what must hold whatever the player did. The actions are script lines in the
+// scenario runner's language, so a breaking session replays as a scenario.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "controls.h"
@@ -28,71 +27,57 @@ struct Action {
   std::string line() const;
 };
 
-// One thing the player saw or the model reported, with the clock's time.
-struct Event {
-  enum class Kind : std::uint8_t {
-    Box, Write, Sound, Open, AboutOpen, AboutClose, Quit, Dump,  // transcript lines
-    Timer,                                                       // a model change
-  };
-  Kind kind;
-  std::int64_t time = 0;
-  std::string text{};  // the transcript line's words after its keyword
-  Counter counter = Counter::Text1;
-  std::int64_t value = 0;
-  trelavka::Timer timer = trelavka::Timer::None;
-  bool on = false;
+std::string script(const std::vector<Action>& actions);
+
+struct Failure {
+  std::string invariant;
+  std::string detail;
 };
 
-struct Snapshot {
-  std::int64_t now = 0;
-  bool quit = false;
-  bool aboutOpen = false;
-  std::array<std::int64_t, kCounterCount> counters{};
-  std::array<bool, kPictureCount> pictures{};
-  std::array<bool, kLabelCount> labels{};
-  std::array<ButtonState, kButtonCount> buttons{};
-  std::array<bool, kTimerCount> timersOn{};
-  std::array<std::optional<std::int64_t>, kTimerCount> due{};
-  std::array<bool, kFlagCount> flags{};
-
-  std::int64_t counter(Counter c) const { return counters[index(c)]; }
-  bool shown(trelavka::Picture p) const { return pictures[index(p)]; }
-};
-
-struct Observation {
-  const Action* action = nullptr;  // null: the window's load
-  Snapshot before;
-  Snapshot after;
-  std::vector<Event> events;
-};
-
-// The headless game with a recorder. Runs actions exactly as the scenario
-// runner would, or says that the runner would refuse the line.
-class Session {
+// The headless game, watched: each call returns the first invariant it broke.
+class Session final : private ModelObserver {
  public:
   Session();
-  ~Session();
+  ~Session() override;
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // The window's load (the welcome box).
-  const Observation& load();
-  // False when the runner would stop at this line with a script error.
-  bool legal(const Action& action) const;
-  // Runs a legal action; the observation lives until the next call.
-  const Observation& run(const Action& action);
+  std::optional<Failure> load();
+  std::optional<Failure> run(const Action& action);
 
-  bool quit() const { return game_->ended(); }
-  const Headless& game() const { return *game_; }
-  Snapshot snapshot() const;
+  bool quit() const { return game_.ended(); }
+  const Headless& game() const { return game_; }
 
  private:
-  class Recorder;
-  void record(Event event);
+  // What a refused purchase must leave as it was.
+  struct Town {
+    std::array<std::int64_t, kCounterCount> counters{};
+    std::array<bool, kPictureCount> pictures{};
+    std::array<bool, kFlagCount> flags{};
+    std::array<bool, kTimerCount> timersOn{};
+    bool operator==(const Town&) const = default;
+  };
+  // A counter write or a switch of the game timer, in order, with its time.
+  struct Change {
+    std::int64_t time;
+    std::optional<Counter> written;
+    bool timerOn = false;
+  };
 
-  Observation observation_;
-  std::unique_ptr<Recorder> recorder_;
-  std::unique_ptr<Headless> game_;
+  void counterWritten(Counter c, std::int64_t value) override;
+  void timerChanged(Timer t, bool on) override;
+  Town town() const;
+  std::optional<Failure> check(const Action* action, const Town& before);
+  std::optional<std::string> clockKeptTime(bool waited);
+
+  std::vector<Change> changes_;
+  int lines_ = 0;
+  int boxes_ = 0;
+  bool quitSaid_ = false;
+  bool saidAfterQuit_ = false;
+  std::optional<std::int64_t> clockStartedAt_;  // the game timer's last switch-on
+  std::int64_t ticksSinceStart_ = 0;
+  Headless game_;
 };
 
 // The next action of a random session: every leaf menu item ("Konec" rarely),
@@ -112,7 +97,5 @@ class Generator {
 
   std::uint64_t state_;
 };
-
-std::string script(const std::vector<Action>& actions);
 
 }  // namespace trelavka::fuzz

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "invariants.h"
+#include "session.h"
 
 namespace trelavka::fuzz {
 
