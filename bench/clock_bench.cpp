@@ -82,14 +82,5 @@ int main(int argc, char** argv) {
   }
   QApplication::exec();
 
-  std::printf("clock at scale %g (a game day %.0f ms), %lld game days:\n", scale, 2800 * scale,
-              static_cast<long long>(model.counter(kDay)));
-  report("game timer", timetable.game());
-  report("animation timers", timetable.animation());
-  const auto& g = timetable.game();
-  if (!g.empty()) {
-    std::printf("game timer drift: last tick %.3f ms late, first %.3f ms; trend %+.4f ms per 100 ticks\n",
-                g.back(), g.front(), driftPer100Ticks(g));
-  }
-  return g.empty() ? 1 : 0;
+  return reportRun("clock", scale, model.counter(kDay), timetable);
 }

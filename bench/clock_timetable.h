@@ -128,4 +128,18 @@ inline double driftPer100Ticks(const std::vector<double>& late) {
   return d == 0 ? 0 : 100 * (n * sxy - sx * sy) / d;
 }
 
+// The whole report of a run; the exit status: 1 when the game clock never ticked.
+inline int reportRun(const char* clockName, double scale, std::int64_t days, const Timetable& timetable) {
+  std::printf("%s at scale %g (a game day %.0f ms), %lld game days:\n", clockName, scale,
+              2800 * scale, static_cast<long long>(days));
+  report("game timer", timetable.game());
+  report("animation timers", timetable.animation());
+  const auto& g = timetable.game();
+  if (!g.empty()) {
+    std::printf("game timer drift: last tick %.3f ms late, first %.3f ms; trend %+.4f ms per 100 ticks\n",
+                g.back(), g.front(), driftPer100Ticks(g));
+  }
+  return g.empty() ? 1 : 0;
+}
+
 }  // namespace trelavka::bench
