@@ -21,20 +21,8 @@ bool inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
 
 AboutWindow::AboutWindow(Clicked clicked)
     : clicked_(std::move(clicked)), scale_{static_cast<int>(GetDpiForSystem())} {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-    // The classic colour of an active window's border, as the window was drawn.
-    wc.hbrBackground = GetSysColorBrush(COLOR_ACTIVEBORDER);
-    wc.hIcon = gameIcon(48);
-    wc.hIconSm = gameIcon(GetSystemMetrics(SM_CXSMICON));
-    wc.lpszClassName = kClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+  // The classic colour of an active window's border, as the window was drawn.
+  registerClass(kClass, windowProc, COLOR_ACTIVEBORDER, true);
 
   windowFont_ = makeFont(layout::Font::Window, scale_);
   for (std::size_t row = 0; row < about::kControls.size(); ++row) {

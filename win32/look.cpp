@@ -169,4 +169,21 @@ HICON gameIcon(int size) {
       LoadImageW(module(), MAKEINTRESOURCEW(IDI_TRELAVKA), IMAGE_ICON, size, size, LR_SHARED));
 }
 
+void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(module(), name, &wc)) return;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = module();
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+  wc.hbrBackground = background < 0 ? nullptr : GetSysColorBrush(background);
+  if (withIcon) {
+    wc.hIcon = gameIcon(48);
+    wc.hIconSm = gameIcon(GetSystemMetrics(SM_CXSMICON));
+  }
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+}
+
 }  // namespace trelavka::win32

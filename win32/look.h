@@ -48,4 +48,8 @@ void drawImage(HDC dc, const Image& image, int x, int y, const Scale& scale);
 
 HICON gameIcon(int size);
 
+// Registers a window class once per process: the arrow cursor, the system
+// colour `background` (none when negative), the game's icon when asked for.
+void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon = false);
+
 }  // namespace trelavka::win32

@@ -63,21 +63,6 @@ bool accelerator(std::string_view shortcut, ACCEL& out) {
   return true;
 }
 
-template <typename Proc>
-void registerClass(const wchar_t* name, Proc proc, int background, HICON icon = nullptr,
-                   HICON smallIcon = nullptr) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-  wc.hbrBackground = background < 0 ? nullptr : GetSysColorBrush(background);
-  wc.hIcon = icon;
-  wc.hIconSm = smallIcon;
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
 MainWindow* self(HWND hwnd) {
   return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
@@ -86,8 +71,7 @@ MainWindow* self(HWND hwnd) {
 
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : model_(model), relay_(relay), scale_{static_cast<int>(GetDpiForSystem())} {
-  registerClass(kWindowClass, windowProc, COLOR_BTNFACE, gameIcon(48),
-                gameIcon(GetSystemMetrics(SM_CXSMICON)));
+  registerClass(kWindowClass, windowProc, COLOR_BTNFACE, true);
   registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
   registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
   windowFont_ = makeFont(layout::Font::Window, scale_);

@@ -60,20 +60,6 @@ LRESULT CALLBACK boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void registerClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = boxProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClass;
-  RegisterClassExW(&wc);
-  done = true;
-}
-
 SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
   HGDIOBJ old = SelectObject(dc, font);
   RECT r{0, 0, maxWidth, 0};
@@ -116,7 +102,7 @@ RECT centredOn(HWND owner, SIZE size) {
 }  // namespace
 
 void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf8) {
-  registerClass();
+  registerClass(kClass, boxProc, COLOR_BTNFACE);
   const std::wstring title = wide(titleUtf8);
   const std::wstring text = wide(textUtf8);
   const UINT dpi = owner != nullptr ? GetDpiForWindow(owner) : GetDpiForSystem();
