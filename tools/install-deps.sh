@@ -37,6 +37,11 @@ packages=(
   g++-mingw-w64-x86-64-posix wine64 nsis zip
   # licences and the package as a distribution checks them; reading the manual page
   reuse lintian man-db groff-base
+  # reading both desktop builds' accessibility trees (AT-SPI on a private bus)
+  at-spi2-core python3-pyatspi dbus-daemon
+  # the web build: Emscripten (with node and acorn for its optimizer), a real
+  # browser and its driver for the page's tests
+  emscripten node-acorn chromium chromium-driver python3-selenium
 )
 
 missing=()
