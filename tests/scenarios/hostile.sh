@@ -5,8 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The runner against input no one should write: each row gives the script,
-# where the transcript goes, the exit status wanted and the one error line
-# wanted (a shell pattern: the welcome box may stand before it on stdout).
+# where the transcript goes ("-": a file; "closed": a pipe nobody reads), the
+# exit status wanted and the one error line wanted.
 #   hostile.sh RUNNER
 set -uo pipefail
 runner=$(readlink -f "${1:?usage: hostile.sh RUNNER}")
@@ -44,6 +44,7 @@ cases=(
   "newline in name  | $work/new
 line.scenario | - | 2 | $work/new\\x0aline.scenario:1: unknown command 'jump'"
   "byte-order mark  | bom.scenario      | -         | 0 | "
+  "closed pipe      | plain.scenario    | closed    | 1 | trelavka-scenario: the transcript could not be written"
 )
 
 trim() { local s=${1#"${1%%[! ]*}"}; printf '%s' "${s%"${s##*[! ]}"}"; }
@@ -53,12 +54,22 @@ for row in "${cases[@]}"; do
   name=$(trim "$name") script=$(trim "$script") out=$(trim "$out") status=$(trim "$status")
   want=$(trim "${want%$'\n'}")
   [ "$out" = - ] && out=$work/out
-  runner_cmd=("$runner" "$script")
+  closed=
+  [ "$out" = closed ] && closed=1 out=$work/out
+  # SIGPIPE as a shell usually leaves it: the runner must see to it itself.
+  runner_cmd=(env --default-signal=PIPE "$runner" "$script")
   [ "$name" = unreadable ] && runner_cmd=("${as_reader[@]}" "${runner_cmd[@]}")
   # Memory stays bounded on an endless line: 1 GiB is plenty (the sanitizers
   # reserve terabytes of address space, so there the time limit must do).
   (
     [ "${TRELAVKA_SANITIZE:-OFF}" = ON ] || ulimit -v 1048576
+    if [ -n "$closed" ]; then
+      # A pipe whose reader has gone, as after `| head -1`: opened both ways
+      # so that opening it for writing does not wait, then the reader closed.
+      rm -f "$work/pipe"
+      mkfifo "$work/pipe"
+      exec 3<>"$work/pipe" 1>"$work/pipe" 3<&-
+    fi
     exec timeout 20 "${runner_cmd[@]}"
   ) >"$out" 2>"$work/err"
   got=$?
