@@ -24,6 +24,9 @@ printf 'menu Sídliště\xc2\x85\n' >c1-control.scenario
 printf 'jump\n' >"$work/new
 line.scenario"
 printf '\xef\xbb\xbfdump\r\n' >bom.scenario
+# A line at the limit, then one byte over it; their CR LF is not counted.
+{ printf '#'; head -c 65535 /dev/zero | tr '\0' x; printf '\r\ndump\r\n'; } >crlf-limit.scenario
+{ printf '#'; head -c 65536 /dev/zero | tr '\0' x; printf '\r\ndump\r\n'; } >crlf-over.scenario
 mkdir folder.scenario
 
 # Root reads any file: the locked script is read as nobody.
@@ -44,6 +47,8 @@ cases=(
   "newline in name  | $work/new
 line.scenario | - | 2 | $work/new\\x0aline.scenario:1: unknown command 'jump'"
   "byte-order mark  | bom.scenario      | -         | 0 | "
+  "CR LF at limit   | crlf-limit.scenario| -        | 0 | "
+  "CR LF over limit | crlf-over.scenario| -         | 2 | crlf-over.scenario:1: line longer than 65536 bytes"
   "closed pipe      | plain.scenario    | closed    | 1 | trelavka-scenario: the transcript could not be written"
 )
 
@@ -77,9 +82,9 @@ for row in "${cases[@]}"; do
   why=
   [ "$got" = "$status" ] || why="exit $got, wanted $status;"
   [ "$err" = "$want" ] || why="$why error line $(printf '%q' "$err"), wanted $(printf '%q' "$want");"
-  if [ "$name" = "byte-order mark" ] && ! grep -q '^= clock 0$' "$out"; then
-    why="$why the dump after the mark did not run;"
-  fi
+  case $name in "byte-order mark" | "CR LF at limit")
+    grep -q '^= clock 0$' "$out" || why="$why the dump after it did not run;" ;;
+  esac
   if [ -n "$why" ]; then
     echo "FAIL: $name: $why"
     failed=$((failed + 1))
