@@ -24,8 +24,9 @@ printf 'menu Sídliště\xc2\x85\n' >c1-control.scenario
 printf 'jump\n' >"$work/new
 line.scenario"
 printf '\xef\xbb\xbfdump\r\n' >bom.scenario
-# A line at the limit, then one byte over it; their CR LF is not counted.
-{ printf '#'; head -c 65535 /dev/zero | tr '\0' x; printf '\r\ndump\r\n'; } >crlf-limit.scenario
+# A line at the limit, then one byte over it; their CR LF is not counted, and
+# the lines after them are counted as usual.
+{ printf '#'; head -c 65535 /dev/zero | tr '\0' x; printf '\r\ndump\r\njump\r\n'; } >crlf-limit.scenario
 { printf '#'; head -c 65536 /dev/zero | tr '\0' x; printf '\r\ndump\r\n'; } >crlf-over.scenario
 mkdir folder.scenario
 
@@ -47,7 +48,7 @@ cases=(
   "newline in name  | $work/new
 line.scenario | - | 2 | $work/new\\x0aline.scenario:1: unknown command 'jump'"
   "byte-order mark  | bom.scenario      | -         | 0 | "
-  "CR LF at limit   | crlf-limit.scenario| -        | 0 | "
+  "CR LF at limit   | crlf-limit.scenario| -        | 2 | crlf-limit.scenario:3: unknown command 'jump'"
   "CR LF over limit | crlf-over.scenario| -         | 2 | crlf-over.scenario:1: line longer than 65536 bytes"
   "closed pipe      | plain.scenario    | closed    | 1 | trelavka-scenario: the transcript could not be written"
 )
