@@ -24,10 +24,14 @@ printf 'menu Sídliště\xc2\x85\n' >c1-control.scenario
 printf 'jump\n' >"$work/new
 line.scenario"
 printf '\xef\xbb\xbfdump\r\n' >bom.scenario
-# A line at the limit, then one byte over it; their CR LF is not counted, and
-# the lines after them are counted as usual.
-{ printf '#'; head -c 65535 /dev/zero | tr '\0' x; printf '\r\ndump\r\njump\r\n'; } >crlf-limit.scenario
-{ printf '#'; head -c 65536 /dev/zero | tr '\0' x; printf '\r\ndump\r\n'; } >crlf-over.scenario
+# Lines at the limit and one byte over it: their CR LF, LF, or last CR is
+# not counted, a CR inside is, and the lines after them are counted as usual.
+full() { printf '#'; head -c "$1" /dev/zero | tr '\0' x; }
+{ full 65535; printf '\r\ndump\r\njump\r\n'; } >crlf-limit.scenario
+{ full 65535; printf '\r'; } >cr-end.scenario
+{ full 65536; printf '\r\ndump\r\n'; } >crlf-over.scenario
+{ full 65536; printf '\n'; } >lf-over.scenario
+{ full 65535; printf '\rx\r\n'; } >cr-inside.scenario
 mkdir folder.scenario
 
 # Root reads any file: the locked script is read as nobody.
@@ -49,7 +53,10 @@ cases=(
 line.scenario | - | 2 | $work/new\\x0aline.scenario:1: unknown command 'jump'"
   "byte-order mark  | bom.scenario      | -         | 0 | "
   "CR LF at limit   | crlf-limit.scenario| -        | 2 | crlf-limit.scenario:3: unknown command 'jump'"
+  "CR at end        | cr-end.scenario   | -         | 0 | "
   "CR LF over limit | crlf-over.scenario| -         | 2 | crlf-over.scenario:1: line longer than 65536 bytes"
+  "LF over limit    | lf-over.scenario  | -         | 2 | lf-over.scenario:1: line longer than 65536 bytes"
+  "CR inside        | cr-inside.scenario| -         | 2 | cr-inside.scenario:1: line longer than 65536 bytes"
   "closed pipe      | plain.scenario    | closed    | 1 | trelavka-scenario: the transcript could not be written"
 )
 
