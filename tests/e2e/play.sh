@@ -56,6 +56,22 @@ expect_shown_as_at_start() {
   [ "$visible" = "$want" ] || fail "at $clock ms the window shows $(echo $visible | tr ' ' ,), not $(echo $want | tr ' ' ,)${free:+ (not judged: $(echo $free))}"
   note "the controls shown at $clock ms are a new window's, with the houses due by then"
 }
+# expect_counters_of_the_day: the counters, read at one moment, are those of
+# the estate's town after as many time steps as days have passed, as the
+# scenario runner has them; on a busy machine that may be a day more than one.
+expect_counters_of_the_day() {
+  local state day i field got want
+  state=$(hook state | tr '\t' '\n')
+  day=$(sed -n 's/^Text4=//p' <<<"$state")
+  [ "$day" -ge 2 ] 2>/dev/null || fail "the day is \"$day\" after a day has passed"
+  { echo "menu Sídliště"; for ((i = 1; i < day; i++)); do echo step; done; echo dump; } |
+    "${SCENARIO_RUNNER:?set SCENARIO_RUNNER to the trelavka-scenario program}" >"$work/day" \
+    || fail "the scenario runner failed"
+  for field in Text1 Text2 Text3 Text4; do
+    got=$(sed -n "s/^$field=//p" <<<"$state") want=$(sed -n "s/^= $field //p" "$work/day")
+    [ "$got" = "$want" ] || fail "on day $day $field is \"$got\", expected \"$want\""
+  done
+}
 
 start_x
 start_wm
@@ -179,10 +195,7 @@ note "the first day came between $not_before and $within ms after \"Start hry\""
 [ "$within" -ge 2800 ] || fail "the first day came within $within ms of \"Start hry\", before 2800"
 # A tick late on a busy machine, and the repaint, are given a second.
 [ "$not_before" -le 3800 ] || fail "the first day had not come $not_before ms after \"Start hry\", long after 2800"
-if with_hook; then
-  # One time step on the estate's town: 25 more people, 50 Kč tax from each.
-  expect_field Text4 2; expect_field Text2 625; expect_field Text1 31250
-fi
+with_hook && expect_counters_of_the_day
 shot 03-running "$w"
 
 note "Space: Pauza stops the days"
