@@ -8,10 +8,6 @@
 // freeze the window later). A frame is 16.7 ms. bench/sound.sh runs it with
 // a private audio server; bare, it meets no audio device.
 //   trelavka-sound-bench [--quick]
-// With --about N (run where data/ holds the sounds): the about window opened
-// and closed N times, each opening with its chime, and the resident memory
-// every 50 openings.
-//   trelavka-sound-bench --about N
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,7 +27,6 @@
 #include <string>
 #include <vector>
 
-#include "session.h"
 #include "sound_player.h"
 
 namespace {
@@ -132,50 +127,10 @@ double measure(SoundPlayer& player, const QString& good, const Kind& kind, int r
   return std::max(calls.back(), stall);
 }
 
-long residentKb() {
-  long pages = 0, resident = 0;
-  std::FILE* statm = std::fopen("/proc/self/statm", "r");
-  if (statm == nullptr) return -1;
-  if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = -1;
-  std::fclose(statm);
-  return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Each opening as the player makes it (Nápověda > O Trelavka), then a click
-// on the window, which closes it.
-int aboutWindows(int argc, char** argv, int openings) {
-  QApplication app(argc, argv);
-  trelavka::Session session;
-  session.window().show();
-  std::printf("opening  resident kB  sound\n");
-  long first = 0;
-  for (int i = 1; i <= openings; ++i) {
-    session.dispatch().choose("osim");
-    longestStall(30);
-    const bool heard = !session.port().sound().nowPlaying().isEmpty();
-    session.dispatch().clickAbout(trelavka::AboutTarget::Form);
-    longestStall(10);
-    if (i % 50 == 0 || i == 1) {
-      const long kb = residentKb();
-      if (i == 100) first = kb;
-      std::printf("%7d  %11ld  %s\n", i, kb, heard ? "playing" : "silent");
-      std::fflush(stdout);
-    }
-  }
-  if (openings >= 200) {
-    std::printf("growth after the first 100: %ld kB, %.2f kB per opening\n", residentKb() - first,
-                static_cast<double>(residentKb() - first) / (openings - 100));
-  }
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (argc == 3 && std::strcmp(argv[1], "--about") == 0) {
-    return aboutWindows(argc, argv, std::atoi(argv[2]));
-  }
   const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
   const int rounds = quick ? 3 : 100;
 

@@ -187,8 +187,9 @@ void Interpreter::press(std::string_view name) {
 }
 
 void Interpreter::wait(std::string_view word) {
-  const auto ms = wholeNumber(word);
-  if (!ms || *ms < 0) {
+  // Digits only: "-0" is no duration, whatever its value.
+  const auto ms = word.front() == '-' ? std::nullopt : wholeNumber(word);
+  if (!ms) {
     throw ScriptError{"wait needs a whole number of milliseconds >= 0, not " + quoted(word)};
   }
   if (*ms > kLongestWaitMs) {
@@ -236,9 +237,10 @@ void Interpreter::about(std::string_view target) {
 
 namespace {
 
-// One line of the script without its end, or nothing at the end of the
-// script; a line longer than kLongestLineBytes is cut there (`tooLong`), and
-// the rest of it is not read.
+// One line of the script without its LF (a CR before it stays, for the
+// caller to drop), or nothing at the end of the script; a line longer than
+// kLongestLineBytes, its end not counted, is cut there (`tooLong`), and the
+// rest of it is not read.
 std::optional<std::string> readLine(std::streambuf& in, bool& tooLong) {
   using traits = std::streambuf::traits_type;
   std::string line;
@@ -246,6 +248,11 @@ std::optional<std::string> readLine(std::streambuf& in, bool& tooLong) {
   for (int ch = in.sbumpc(); ch != traits::eof(); ch = in.sbumpc()) {
     if (ch == '\n') return line;
     if (line.size() == kLongestLineBytes) {
+      const int next = in.sgetc();
+      if (ch == '\r' && (next == '\n' || next == traits::eof())) {
+        in.sbumpc();
+        return line + '\r';
+      }
       tooLong = true;
       return line;
     }

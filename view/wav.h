@@ -67,14 +67,16 @@ inline std::optional<Pcm> decodeWav(std::string_view bytes) {
     if (body + length > end) return std::nullopt;
     if (id == "fmt ") {
       if (length < 16) return std::nullopt;
-      pcm.channels = static_cast<int>(le(bytes, body + 2, 2));
-      pcm.rate = static_cast<int>(le(bytes, body + 4, 4) & 0x7fffffff);
-      pcm.bits = static_cast<int>(le(bytes, body + 14, 2));
-      const bool pcmTag = le(bytes, body, 2) == 1;
-      if (!pcmTag || (pcm.channels != 1 && pcm.channels != 2) ||
-          (pcm.bits != 8 && pcm.bits != 16) || pcm.rate < 4000 || pcm.rate > 192000) {
+      // Judged on the fields as they stand, before any narrowing.
+      const std::uint32_t tag = le(bytes, body, 2), channels = le(bytes, body + 2, 2),
+                          rate = le(bytes, body + 4, 4), bits = le(bytes, body + 14, 2);
+      if (tag != 1 || (channels != 1 && channels != 2) || (bits != 8 && bits != 16) ||
+          rate < 4000 || rate > 192000) {
         return std::nullopt;
       }
+      pcm.channels = static_cast<int>(channels);
+      pcm.rate = static_cast<int>(rate);
+      pcm.bits = static_cast<int>(bits);
       haveFormat = true;
     } else if (id == "data") {
       if (!haveFormat) return std::nullopt;

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   trelavka::readTextAsUtf8();
   trelavka::installLook();
   trelavka::Session session;
-  trelavka::E2eHook hook(session);
+  trelavka::E2eHook hook(session);  // at once: its clock counts from the window's creation
   session.load();
   if (session.game().ended()) return 0;
   session.window().showCentred();

@@ -28,6 +28,7 @@ QByteArray flat(const QString& s) {
 
 E2eHook::E2eHook(Session& session)
     : session_(session), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+  clock_.start();
   connect(&notifier_, &QSocketNotifier::activated, this, &E2eHook::readInput);
 }
 
@@ -57,7 +58,8 @@ QByteArray E2eHook::answer(const QByteArray& line) {
 // Read from the widgets, not the model: what is on the screen is what counts.
 QByteArray E2eHook::state() {
   MainWindow& window = session_.window();
-  QByteArray out;
+  // Read in the same turn of the event loop as the widgets: no tick comes between.
+  QByteArray out = "clock=" + QByteArray::number(clock_.elapsed()) + "\t";
   for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
     const auto* field = qobject_cast<QLineEdit*>(window.control(name));
     out += QByteArray(name) + "=" + (field ? flat(field->text()) : QByteArray("?")) + "\t";

@@ -32,6 +32,46 @@ expect_box() {
   got=$(box_says "$1") || return 0
   [ "$got" = "$2" ] || fail "the box \"$1\" says \"$got\""
 }
+# expect_shown_as_at_start: the controls shown are those of a new window, with
+# the houses that the animation timers have brought since: the scenario runner
+# (SCENARIO_RUNNER), on the same timer table, says which pictures the game's
+# clock has reached. A picture that changes within the last SLACK ms may not
+# have changed yet (a tick is late on a busy machine) and is not judged.
+expect_shown_as_at_start() {
+  local slack=2000 state clock visible from want free name
+  state=$(hook state | tr '\t' '\n')
+  clock=$(sed -n 's/^clock=//p' <<<"$state")
+  visible=$(sed -n 's/^visible=//p' <<<"$state" | tr ',' '\n' | sort)
+  from=$((clock > slack ? clock - slack : 0))
+  printf 'wait %d\ndump\nwait %d\ndump\n' "$from" $((clock + 1 - from)) |
+    "${SCENARIO_RUNNER:?set SCENARIO_RUNNER to the trelavka-scenario program}" >"$work/at-start" \
+    || fail "the scenario runner failed"
+  # Label1 to Label4 are the counters' captions, never hidden; the rest as the runner shows them.
+  want=$({ printf 'Label%s\n' 1 2 3 4; awk '/^= clock/ {n++} n == 2 && $3 == "shown" {print $2}' "$work/at-start"; } | sort)
+  free=$(awk '/^= clock/ {n++} /^= (Picture|Command|Label)/ {s[n, $2] = $3; names[$2]}
+              END {for (c in names) if (s[1, c] != s[2, c]) print c}' "$work/at-start")
+  for name in $free; do
+    visible=$(grep -vx "$name" <<<"$visible" || :) want=$(grep -vx "$name" <<<"$want" || :)
+  done
+  [ "$visible" = "$want" ] || fail "at $clock ms the window shows $(echo $visible | tr ' ' ,), not $(echo $want | tr ' ' ,)${free:+ (not judged: $(echo $free))}"
+  note "the controls shown at $clock ms are a new window's, with the houses due by then"
+}
+# expect_counters_of_the_day: the counters, read at one moment, are those of
+# the estate's town after as many time steps as days have passed, as the
+# scenario runner has them; on a busy machine that may be a day more than one.
+expect_counters_of_the_day() {
+  local state day i field got want
+  state=$(hook state | tr '\t' '\n')
+  day=$(sed -n 's/^Text4=//p' <<<"$state")
+  [ "$day" -ge 2 ] 2>/dev/null || fail "the day is \"$day\" after a day has passed"
+  { echo "menu Sídliště"; for ((i = 1; i < day; i++)); do echo step; done; echo dump; } |
+    "${SCENARIO_RUNNER:?set SCENARIO_RUNNER to the trelavka-scenario program}" >"$work/day" \
+    || fail "the scenario runner failed"
+  for field in Text1 Text2 Text3 Text4; do
+    got=$(sed -n "s/^$field=//p" <<<"$state") want=$(sed -n "s/^= $field //p" "$work/day")
+    [ "$got" = "$want" ] || fail "on day $day $field is \"$got\", expected \"$want\""
+  done
+}
 
 start_x
 start_wm
@@ -67,7 +107,7 @@ map_top=$((bar + 88))
 shot 02-start "$w"
 if with_hook; then
   expect_field Text1 2500000; expect_field Text2 300; expect_field Text3 20; expect_field Text4 1
-  expect_field visible "Command2,Label1,Label2,Label3,Label4,Picture1,Picture16,Picture17,Picture18,Picture6,Picture7"
+  expect_shown_as_at_start
 fi
 
 # The start and pause buttons share one place in the strip.
@@ -100,7 +140,7 @@ crop "$src/assets/images/estate.gif[0]" "209x169+8+0" "$work/estate-want.png"
 estate_drawn() { screen now; crop "$work/now.png" "$estate_box" "$work/estate-now.png"; [ "$(differing_pixels "$work/estate-want.png" "$work/estate-now.png")" = 0 ]; }
 ! estate_drawn || fail "the estate is drawn before it was bought"
 menu "$w" 1 Down Down Return
-wait_for 5 estate_drawn || fail "the estate's picture is not on the map after buying it"
+wait_for 10 estate_drawn || fail "the estate's picture is not on the map after buying it"
 shot 04-estate "$w"
 if with_hook; then
   visible Picture10 || fail "Picture10 is not shown"
@@ -127,31 +167,42 @@ screen before-start
 crop "$work/before-start.png" "$day_box" "$work/day-start.png"
 crop "$work/before-start.png" "$button_box" "$work/button-was.png"
 focus "$w"
+# The game cannot start before the key is sent, and has started once the
+# button shows it: the first day falls 2800 ms after a moment between the two.
+keyed=$(date +%s%N)
 xdotool key Tab space  # "Start hry"
-started=$(date +%s%N)
-wait_for 3 button_changed || fail "the button still reads \"Start hry\" after Tab and Space"
+wait_for 10 button_changed || fail "the button still reads \"Start hry\" after Tab and Space"
+shown=$(date +%s%N)
 crop "$work/now.png" "$button_box" "$work/button-was.png"
 if with_hook; then
-  wait_for 3 visible Command3 || fail "\"Pauza\" is not shown after \"Start hry\""
+  wait_for 10 visible Command3 || fail "\"Pauza\" is not shown after \"Start hry\""
   ! visible Command2 || fail "\"Start hry\" is still shown"
 fi
-wait_for 6 day_shows_change || fail "the day does not change after \"Start hry\""
-elapsed_ms=$((($(date +%s%N) - started) / 1000000))
-note "the day changed after $elapsed_ms ms"
-# The screen is polled by screenshots, which a busy machine slows; 5 s still
-# tells a day from two.
-[ "$elapsed_ms" -ge 2500 ] && [ "$elapsed_ms" -le 5000 ] || fail "the first day passed after $elapsed_ms ms, not 2800"
-if with_hook; then
-  # One time step on the estate's town: 25 more people, 50 Kč tax from each.
-  expect_field Text4 2; expect_field Text2 625; expect_field Text1 31250
-fi
+# Screenshots are slow on a busy machine, so the change is bracketed: it came
+# after the last look that missed it began and before the look that saw it
+# ended.
+missed=$shown
+while :; do
+  look=$(date +%s%N)
+  day_shows_change && break
+  missed=$look
+  [ $(((look - keyed) / 1000000)) -lt 10000 ] || fail "the day does not change after \"Start hry\""
+  sleep 0.05
+done
+seen=$(date +%s%N)
+within=$(((seen - keyed) / 1000000)) not_before=$(((missed - shown) / 1000000))
+note "the first day came between $not_before and $within ms after \"Start hry\""
+[ "$within" -ge 2800 ] || fail "the first day came within $within ms of \"Start hry\", before 2800"
+# A tick late on a busy machine, and the repaint, are given a second.
+[ "$not_before" -le 3800 ] || fail "the first day had not come $not_before ms after \"Start hry\", long after 2800"
+with_hook && expect_counters_of_the_day
 shot 03-running "$w"
 
 note "Space: Pauza stops the days"
 xdotool key space  # "Pauza", which took the focus
-wait_for 3 button_changed || fail "the button still reads \"Pauza\" after a second Space"
+wait_for 10 button_changed || fail "the button still reads \"Pauza\" after a second Space"
 if with_hook; then
-  wait_for 3 visible Command2 || fail "\"Start hry\" is not back after \"Pauza\""
+  wait_for 10 visible Command2 || fail "\"Start hry\" is not back after \"Pauza\""
   day=$(field Text4)
 fi
 screen paused
@@ -161,11 +212,11 @@ day_shows_change && fail "the day changed while paused"
 with_hook && expect_field Text4 "$day"
 crop "$work/paused.png" "$button_box" "$work/button-was.png"
 xdotool key space  # "Start hry" again
-wait_for 3 button_changed || fail "a third Space did not start the game again"
+wait_for 10 button_changed || fail "a third Space did not start the game again"
 with_hook && { visible Command3 || fail "\"Pauza\" is not shown after the third Space"; }
 crop "$work/now.png" "$button_box" "$work/button-was.png"
 xdotool key space  # paused again for what follows
-wait_for 3 button_changed || fail "a fourth Space did not pause the game"
+wait_for 10 button_changed || fail "a fourth Space did not pause the game"
 
 note "Nápověda > Help"
 menu "$w" 3 Return

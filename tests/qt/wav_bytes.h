@@ -23,11 +23,11 @@ inline std::string chunk(const std::string& id, const std::string& body) {
   return c;
 }
 
-inline std::string format(int channels, int rate, int bits, int tag = 1) {
+inline std::string format(int channels, std::uint32_t rate, int bits, int tag = 1) {
   const auto u = [](int v) { return static_cast<std::uint32_t>(v); };
   const int frame = channels * bits / 8;
-  return chunk("fmt ", le(u(tag), 2) + le(u(channels), 2) + le(u(rate), 4) +
-                           le(u(rate * frame), 4) + le(u(frame), 2) + le(u(bits), 2));
+  return chunk("fmt ", le(u(tag), 2) + le(u(channels), 2) + le(rate, 4) +
+                           le(rate * u(frame), 4) + le(u(frame), 2) + le(u(bits), 2));
 }
 
 inline std::string riff(const std::string& chunks) {

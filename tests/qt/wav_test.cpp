@@ -90,6 +90,10 @@ TEST(Wav, RefusesEveryFileThatIsNotACompletePcmWav) {
       {"rate 0", riff(format(1, 0, 16) + chunk("data", ramp(600)))},
       {"rate just below the lowest", riff(format(1, 3999, 16) + chunk("data", ramp(600)))},
       {"rate just above the highest", riff(format(1, 192001, 16) + chunk("data", ramp(600)))},
+      // The top bit dropped before the check would make these 8000 and 192000.
+      {"rate 8000 with the top bit set", riff(format(1, 0x80001f40, 16) + chunk("data", ramp(600)))},
+      {"rate 192000 with the top bit set",
+       riff(format(1, 0x8002ee00, 16) + chunk("data", ramp(600)))},
       {"short format chunk", riff(chunk("fmt ", le(1, 2) + le(1, 2)) + chunk("data", "xx"))},
       {"not RIFF", "Tohle není zvuk, jen text, který se tváří jako soubor."},
       {"not WAVE", "RIFF" + le(4, 4) + "AVI "},

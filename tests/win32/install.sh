@@ -5,14 +5,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The Windows game as a player installs it, under Wine: the installer made by
-# CPack installs silently, its Start-menu link starts the game in the folder
-# that holds data\, the installed game chimes when the about window opens
-# (recorded from a null sink of an audio server of our own) and asks the
-# browser for its maker's address when that is clicked, a table of broken
-# sound files neither hangs nor ends it and each is followed by a chime that
-# still plays, Ctrl+K ends it with status 0, and the uninstaller removes it
-# all. Also checks what the zip holds. Exits 77 (skipped) only when no audio
-# server can be started here.
+# CPack installs silently, twice (the second time over the first, leaving
+# another program of the same maker alone), its Start-menu link starts the
+# game in the folder that holds data\, the installed game chimes when the
+# about window opens (recorded from a null sink of an audio server of our
+# own) and asks the browser for its maker's address when that is clicked, a
+# table of broken sound files neither hangs nor ends it and each is followed
+# by a chime that still plays, Ctrl+K ends it with status 0, and the
+# uninstaller removes it all: no file and no registry key or value of ours is
+# left, the maker's key included. Also checks what the zip holds. Exits 77
+# (skipped) only when no audio server can be started here.
 # Usage: install.sh CPACK_CONFIG WINE_TEMPLATE ARTIFACTS
 E2E_LIMIT=240
 cpack_config=$1 artifacts=$3
@@ -51,9 +53,32 @@ if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
   exit 77
 fi
 
-note "silent install"
+# ours NAME: every file of the prefix and every line of its software registry
+# that names us, into $work/NAME; the ones already there before the install
+# are not ours (the stand-in browser lives in a folder of that name).
+ours() {
+  local hive
+  {
+    (cd "$WINEPREFIX/drive_c" && find . | sed 's/^/file /')
+    for hive in 'HKLM\Software' 'HKCU\Software'; do
+      "$WINE" reg export "$hive" "Z:$work/export.reg" /y >/dev/null 2>&1 || fail "cannot export $hive"
+      iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r'
+    done
+  } | grep -i trelavka | sort >"$work/$1" || :
+}
+
+note "silent install, twice"
 wine_prefix
+ours before-install
 "$WINE" "$setup" /S >"$work/setup.out" 2>&1 || fail "the installer failed: $(cat "$work/setup.out")"
+# Installing again first uninstalls what is there, and must leave another
+# program of the same maker alone, and with it the maker's key; that program
+# is gone again before the last uninstall, which then removes the maker's key.
+other='HKLM\Software\Tým Trelavka\Jiná hra'
+"$WINE" reg add "$other" /v Verze /d 1 /f >/dev/null 2>&1 || fail "cannot add $other"
+"$WINE" "$setup" /S >"$work/setup.out" 2>&1 || fail "the second install failed: $(cat "$work/setup.out")"
+"$WINE" reg query "$other" >/dev/null 2>&1 || fail "installing again removed another program's key"
+"$WINE" reg delete "$other" /f >/dev/null 2>&1 || fail "cannot delete $other"
 dir="$WINEPREFIX/drive_c/Program Files/Trelavka"
 for f in trelavka.exe data/about.dat data/rolling.dat README.txt LICENSE.txt Uninstall.exe; do
   [ -s "$dir/$f" ] || fail "the installer did not put $f in C:\\Program Files\\Trelavka"
@@ -175,4 +200,7 @@ timeout 30 "$WINESERVER" -w || fail "the uninstaller did not finish"
 [ ! -e "$dir" ] || fail "the uninstaller left: $(cd "$dir" && find . | tr '\n' ' ')"
 [ ! -e "$links" ] || fail "the uninstaller left the Start-menu links"
 ! "$WINE" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left its registry entry"
+ours after-uninstall
+left=$(comm -13 "$work/before-install" "$work/after-uninstall")
+[ -z "$left" ] || fail "the uninstaller left: $left"
 note "passed; recording and screenshots in $artifacts"

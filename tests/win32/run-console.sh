@@ -13,4 +13,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=$1
 shift
 unset DISPLAY
+# Wine makes the program's UTF-16 command line from the arguments by the
+# locale's charset: in a C locale "město" arrives as "mD\x1bsto". With a
+# UTF-8 one it arrives whole, as a command line does on Windows.
+export LC_ALL=C.UTF-8
 exec "$WINE" "$@"
