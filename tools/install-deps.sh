@@ -43,7 +43,7 @@ packages=(
   # browser and its driver for the page's tests
   emscripten node-acorn chromium chromium-driver python3-selenium
   # the page's web font: the bundled face cut down to the game's letters (woff2)
-  fonttools python3-brotli
+  python3-fonttools python3-brotli
 )
 
 missing=()
