@@ -53,33 +53,36 @@ mergeInto(LibraryManager.library, {
       else if (Page.inMenus(document.activeElement)) document.activeElement.blur();
     },
 
-    // Opens the list of `r`, whose item stands at depth Page.open.length.
-    openList: function(r, focusFirst) {
+    // Opens the list of `r`, whose item stands at depth Page.open.length, and
+    // puts the focus on its 'first' or 'last' entry, or on the list itself.
+    openList: function(r, focus) {
       var row = Page.rows[r];
       var item = row.item.getBoundingClientRect();
       var frame = Page.game.getBoundingClientRect();
-      var scale = frame.width / Page.game.offsetWidth || 1;
+      var left = frame.left + Page.game.clientLeft;
+      var top = frame.top + Page.game.clientTop;
       row.list.hidden = false;
       if (row.depth === 0) {
-        row.list.style.left = (item.left - frame.left) / scale + 'px';
-        row.list.style.top = (item.bottom - frame.top) / scale + 'px';
+        row.list.style.left = item.left - left + 'px';
+        row.list.style.top = item.bottom - top + 'px';
       } else {
-        row.list.style.left = (item.right - frame.left) / scale + 'px';
-        row.list.style.top = (item.top - frame.top) / scale - 3 + 'px';
+        row.list.style.left = item.right - left + 'px';
+        row.list.style.top = item.top - top - 3 + 'px';
       }
       row.item.setAttribute('aria-expanded', 'true');
       row.item.classList.add('open');
       Page.open.push(r);
-      if (focusFirst === true) Page.entries(row.list)[0].focus();
-      else if (focusFirst === false) Page.entries(row.list).slice(-1)[0].focus();
+      var entries = Page.entries(row.list);
+      if (focus === 'first') entries[0].focus();
+      else if (focus === 'last') entries[entries.length - 1].focus();
       else row.list.focus();
     },
 
     // Opens a title of the menu bar, closing whatever else is open.
-    openTitle: function(title, focusFirst) {
+    openTitle: function(title, focus) {
       Page.closeFrom(0);
       title.focus();
-      Page.openList(Page.rowOf(title), focusFirst);
+      Page.openList(Page.rowOf(title), focus);
     },
 
     choose: function(r) {
@@ -91,7 +94,7 @@ mergeInto(LibraryManager.library, {
       var r = Page.rowOf(entry);
       if (Page.rows[r].list) {
         Page.closeFrom(Page.rows[r].depth);
-        Page.openList(r, true);
+        Page.openList(r, 'first');
       } else {
         Page.choose(r);
       }
@@ -111,11 +114,11 @@ mergeInto(LibraryManager.library, {
       var key = event.key;
       if (key === 'ArrowRight' || key === 'ArrowLeft') {
         var next = Page.step(Page.menubar, title, key === 'ArrowRight' ? 1 : -1);
-        if (Page.open.length > 0) Page.openTitle(next, true);
+        if (Page.open.length > 0) Page.openTitle(next, 'first');
       } else if (key === 'ArrowDown' || key === 'Enter' || key === ' ') {
-        Page.openTitle(title, true);
+        Page.openTitle(title, 'first');
       } else if (key === 'ArrowUp') {
-        Page.openTitle(title, false);
+        Page.openTitle(title, 'last');
       } else if (key === 'Home' || key === 'End') {
         var all = Page.titles();
         (key === 'Home' ? all[0] : all[all.length - 1]).focus();
@@ -143,7 +146,7 @@ mergeInto(LibraryManager.library, {
         Page.activate(entry);
       } else if (key === 'ArrowRight' || (key === 'ArrowLeft' && depth === 0)) {
         var title = Page.rows[Page.open[0]].item;
-        Page.openTitle(Page.step(Page.menubar, title, key === 'ArrowRight' ? 1 : -1), true);
+        Page.openTitle(Page.step(Page.menubar, title, key === 'ArrowRight' ? 1 : -1), 'first');
       } else if (key === 'ArrowLeft' || key === 'Escape') {
         var opener = Page.rows[Page.rowOf(list)].item;
         Page.closeFrom(depth);

@@ -198,6 +198,11 @@ class Page(unittest.TestCase):
         self.assertEqual(self.b.js('return document.getElementById("Picture18").title'),
                          'Přidává 5 k popularitě a každý měsíc 5 000 do městské pokladny')
         self.assertEqual(self.b.js('return document.getElementById("Text1").title'), 'Tvoje money')
+        # The counters ignore clicks and typing, and take no focus.
+        counter = self.b.driver.find_element(By.ID, 'Text2')
+        ActionChains(self.b.driver).click(counter).send_keys('9', Keys.BACKSPACE).perform()
+        self.assertEqual(self.value('Text2'), '300')
+        self.assertFalse(self.b.js('return document.activeElement === arguments[0]', counter))
 
     def test_buying_by_mouse_and_by_keyboard(self):
         self.start(SUB_PATH)
@@ -237,6 +242,11 @@ class Page(unittest.TestCase):
         ActionChains(self.b.driver).send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
         self.assertEqual(self.b.js('return document.querySelectorAll(".menu:not([hidden])").length'), 0)
         self.assertEqual(self.value('Text1'), '1800000')
+        # A box chosen with Space stays open: the key's release is not its answer.
+        ActionChains(self.b.driver).send_keys(Keys.F10, Keys.ARROW_LEFT, Keys.ARROW_DOWN,
+                                              Keys.SPACE).perform()
+        self.expect_box(HELP)
+        self.answer(Keys.ENTER)
 
     def test_a_box_keeps_out_every_other_event(self):
         self.start()
