@@ -26,14 +26,16 @@ from serve import SiteServer  # noqa: E402  (the page's own server)
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
 TWIPS_PER_PIXEL = 15
+ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
 
 def end_on_signals():
     """SIGTERM and SIGHUP unwind like Ctrl+C does, so every `with` and
-    `finally` below runs and ends what it started."""
+    `finally` runs and ends what it started. Ctrl+C itself is honoured even
+    where the shell that started us had it ignored (a background job)."""
     def stop(signum, frame):
         raise KeyboardInterrupt('signal %d' % signum)
-    for sig in (signal.SIGTERM, signal.SIGHUP):
+    for sig in ENDING_SIGNALS:
         signal.signal(sig, stop)
 
 
@@ -81,6 +83,15 @@ class Browser:
         self.driver.set_script_timeout(30)
 
     def __exit__(self, *exc):
+        # A second Ctrl+C must not cut the cleaning short.
+        held = signal.pthread_sigmask(signal.SIG_BLOCK, ENDING_SIGNALS)
+        try:
+            self._end()
+        finally:
+            signal.pthread_sigmask(signal.SIG_SETMASK, held)
+        return False
+
+    def _end(self):
         try:
             if self.driver is not None:
                 self.driver.quit()
@@ -98,7 +109,6 @@ class Browser:
                 pass
         if self.profile is not None:
             shutil.rmtree(self.profile, ignore_errors=True)
-        return False
 
     def console(self):
         """What the page wrote to the console since the last call."""

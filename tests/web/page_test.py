@@ -12,6 +12,7 @@ test the browser's console must be empty.
 
     page_test.py SITE ARTIFACTS
 """
+import contextlib
 import os
 import sys
 import unittest
@@ -23,6 +24,9 @@ from selenium.webdriver.common.keys import Keys
 import harness
 
 SITE = ARTIFACTS = None
+# The server and the browser: ended when the run ends, however it ends (an
+# interrupted run skips tearDownClass).
+RUNNING = contextlib.ExitStack()
 SUB_PATH = '/hry/trelavka/'
 FACE = (239, 239, 239)  # the window's ground, behind a picture smaller than its box
 
@@ -50,19 +54,8 @@ class Page(unittest.TestCase):
     def setUpClass(cls):
         cls.size, cls.rows = harness.read_layout()
         cls.places = harness.client_places(cls.size, cls.rows)
-        cls.server = harness.SiteServer(SITE, ['/', SUB_PATH]).__enter__()
-        try:
-            cls.browser = harness.Browser(ARTIFACTS).__enter__()
-        except BaseException:
-            cls.server.__exit__(None, None, None)
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        try:
-            cls.browser.__exit__(None, None, None)
-        finally:
-            cls.server.__exit__(None, None, None)
+        cls.server = RUNNING.enter_context(harness.SiteServer(SITE, ['/', SUB_PATH]))
+        cls.browser = RUNNING.enter_context(harness.Browser(ARTIFACTS))
 
     def setUp(self):
         self.b = self.browser
@@ -309,7 +302,9 @@ def main():
         sys.exit(__doc__)
     SITE, ARTIFACTS = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     harness.end_on_signals()
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    with RUNNING:
+        result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result
+    sys.exit(0 if result.wasSuccessful() else 1)
 
 
 if __name__ == '__main__':
