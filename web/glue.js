@@ -190,6 +190,14 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // The game starts once its face is there, so that the welcome box is never
+  // drawn in no letters at all, nor in another face first. A face that fails
+  // to load leaves the browser's sans-serif.
+  $Page__postset: 'addRunDependency("fonts");' +
+      'Promise.all(["11px", "bold 11px"].map(function(font) {' +
+      '  return document.fonts.load(font + " \'Trelavka Sans\'");' +
+      '})).catch(function() {}).then(function() { removeRunDependency("fonts"); });',
+
   web_window__deps: ['$Page'],
   web_window: function(width, height, points) {
     Page.game = document.getElementById('game');

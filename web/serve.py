@@ -63,10 +63,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 class SiteServer:
     """The page served from a thread of this process, on a free port."""
 
-    def __init__(self, site, paths=('/',), port=0):
+    def __init__(self, site, paths=('/',), port=0, handler=Handler):
         # The longest path first: /sub/ must not be read as a folder of /.
         paths = sorted(paths, key=len, reverse=True)
-        handler = functools.partial(Handler, directory=os.fspath(site), paths=paths)
+        handler = functools.partial(handler, directory=os.fspath(site), paths=paths)
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
         self.httpd.daemon_threads = True
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)

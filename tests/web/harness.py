@@ -14,6 +14,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -21,12 +22,25 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 sys.path.insert(0, os.path.join(ROOT, 'web'))
-from serve import SiteServer  # noqa: E402  (the page's own server)
+import serve  # noqa: E402  (the page's own server)
 
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
 TWIPS_PER_PIXEL = 15
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
+
+
+class SlowFonts(serve.Handler):
+    """A slow line: the fonts arrive last, well after the module."""
+
+    def send_head(self):
+        if self.path.endswith('.woff2'):
+            time.sleep(0.5)
+        return super().send_head()
+
+
+def site_server(site, paths):
+    return serve.SiteServer(site, paths, handler=SlowFonts)
 
 
 def end_on_signals():
