@@ -267,7 +267,10 @@ class Page(unittest.TestCase):
         self.assertFalse(self.visible('Picture10'))
         self.assertTrue(self.visible('Command2'))
         self.assertEqual(self.value('Text1'), '2500000')
-        # After the box, the page takes events again.
+        # After the box, the page takes events again, but only what a player
+        # can reach: the hidden time-step button is not pressed.
+        self.b.js('Module._web_press(0);')
+        self.assertEqual([self.value('Text2'), self.value('Text4')], ['300', '1'])
         self.choose('Stavby', ESTATE)
         self.b.wait(lambda: self.visible('Picture10'))
 
