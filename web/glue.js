@@ -190,10 +190,15 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // A module that cannot load or run leaves the page saying so, not blank.
   // The game starts once its face is there, so that the welcome box is never
-  // drawn in no letters at all, nor in another face first. A face that fails
+  // drawn in no letters at all, nor in another face first; a face that fails
   // to load leaves the browser's sans-serif.
-  $Page__postset: 'addRunDependency("fonts");' +
+  $Page__postset: 'Module.onAbort = function() {' +
+      '  document.getElementById("game").hidden = true;' +
+      '  document.getElementById("failed").hidden = false;' +
+      '};' +
+      'addRunDependency("fonts");' +
       'Promise.all(["11px", "bold 11px"].map(function(font) {' +
       '  return document.fonts.load(font + " \'Trelavka Sans\'");' +
       '})).catch(function() {}).then(function() { removeRunDependency("fonts"); });',

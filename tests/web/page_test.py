@@ -14,7 +14,9 @@ test the browser's console must be empty.
 """
 import contextlib
 import os
+import shutil
 import sys
+import tempfile
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -273,6 +275,19 @@ class Page(unittest.TestCase):
         self.assertEqual([self.value('Text2'), self.value('Text4')], ['300', '1'])
         self.choose('Stavby', ESTATE)
         self.b.wait(lambda: self.visible('Picture10'))
+
+    def test_a_page_that_cannot_load_says_so(self):
+        for missing in ('trelavka.wasm', 'trelavka.js'):
+            with self.subTest(missing=missing), tempfile.TemporaryDirectory() as broken:
+                site = os.path.join(broken, 'site')
+                shutil.copytree(SITE, site)
+                os.remove(os.path.join(site, missing))
+                with harness.site_server(site, ['/']) as server:
+                    self.b.driver.get(server.url())
+                    self.b.wait(lambda: self.visible('failed'))
+                    self.b.screenshot('without-' + missing)
+                self.assertFalse(self.visible('client'))
+                self.assertTrue(self.b.console(), 'the browser tells the missing file')
 
     def test_the_accessibility_tree_names_the_controls(self):
         self.start()
