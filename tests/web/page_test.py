@@ -172,20 +172,26 @@ class Page(unittest.TestCase):
         self.assertEqual(origin[2:], list(self.size))
         for row in self.rows:
             with self.subTest(control=row.name):
-                (x, y, w, h), _ = self.places[row.name]
-                box = self.b.js('var e = document.getElementById(arguments[0]);'
-                                'var r = e.getBoundingClientRect();'
-                                'return [r.left, r.top, r.width, r.height, e.hidden, e.tagName];',
-                                row.name)
-                hidden = box[4]
+                hidden = self.b.js('return document.getElementById(arguments[0]).hidden', row.name)
                 if row.kind == 'Picture':
                     self.assertEqual(not hidden, row.name in START_PICTURES)
                 else:
                     self.assertEqual(hidden, row.name in START_HIDDEN)
-                if not hidden:
-                    self.assertEqual(box[:4], [origin[0] + x, origin[1] + y, w, h])
-                self.assertEqual(box[5], {'Caption': 'DIV', 'Result': 'DIV', 'Counter': 'INPUT',
+        # Every control at its place, the hidden ones too once shown.
+        self.b.js('var all = document.createElement("style"); all.id = "all";'
+                  'all.textContent = "#client [hidden] { display: block !important; }";'
+                  'document.head.appendChild(all);')
+        self.b.screenshot('every-control')
+        for row in self.rows:
+            with self.subTest(control=row.name):
+                (x, y, w, h), _ = self.places[row.name]
+                box = self.b.js('var e = document.getElementById(arguments[0]);'
+                                'var r = e.getBoundingClientRect();'
+                                'return [r.left, r.top, r.width, r.height, e.tagName];', row.name)
+                self.assertEqual(box[:4], [origin[0] + x, origin[1] + y, w, h])
+                self.assertEqual(box[4], {'Caption': 'DIV', 'Result': 'DIV', 'Counter': 'INPUT',
                                           'Button': 'BUTTON', 'Picture': 'DIV'}[row.kind])
+        self.b.js('document.getElementById("all").remove()')
         self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3', 'Text4')],
                          ['2500000', '300', '20', '1'])
         self.check_pictures(shot, START_PICTURES)
