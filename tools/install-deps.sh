@@ -42,6 +42,8 @@ packages=(
   # the web build: Emscripten (with node and acorn for its optimizer), a real
   # browser and its driver for the page's tests
   emscripten node-acorn chromium chromium-driver python3-selenium
+  # the page's web font: the bundled face cut down to the game's letters (woff2)
+  python3-fonttools python3-brotli
 )
 
 missing=()

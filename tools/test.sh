@@ -5,10 +5,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds everything and runs every test through CTest: a normal build, one
-# with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
-# (cross-built with mingw-w64, its tests under Wine).
+# with AddressSanitizer and UndefinedBehaviorSanitizer, the Windows build
+# (cross-built with mingw-w64, its tests under Wine) and the web build
+# (Emscripten; the scenario runner under node, the page in headless Chromium).
 # Installs what is missing first. Set TRELAVKA_NO_SANITIZE=1 to skip the second
-# pass, TRELAVKA_NO_WINDOWS=1 the third.
+# pass, TRELAVKA_NO_WINDOWS=1 the third, TRELAVKA_NO_WEB=1 the fourth.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,4 +34,11 @@ if [ "${TRELAVKA_NO_WINDOWS:-0}" != 1 ]; then
   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
   cmake --build build-win -j"$jobs"
   ctest --test-dir build-win --output-on-failure -j"$jobs"
+fi
+
+if [ "${TRELAVKA_NO_WEB:-0}" != 1 ]; then
+  echo "== build the web page with Emscripten and test it under node and in Chromium (build-web/)"
+  emcmake cmake -S . -B build-web
+  cmake --build build-web -j"$jobs"
+  ctest --test-dir build-web --output-on-failure -j"$jobs"
 fi

@@ -1,0 +1,213 @@
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What the page's browser tests stand on: the built page served on a free
+port of 127.0.0.1, a headless Chromium with its driver, the layout table read
+from its source, and pictures as pixels. Every process started here is ended
+on every way out: an exception, a failed test, SIGTERM, SIGHUP or Ctrl+C."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+sys.path.insert(0, os.path.join(ROOT, 'web'))
+import serve  # noqa: E402  (the page's own server)
+
+CHROMIUM = '/usr/bin/chromium'
+CHROMEDRIVER = '/usr/bin/chromedriver'
+TWIPS_PER_PIXEL = 15
+ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
+
+
+class SlowFonts(serve.Handler):
+    """A slow line: the fonts arrive last, well after the module."""
+
+    def send_head(self):
+        if self.path.endswith('.woff2'):
+            time.sleep(0.5)
+        return super().send_head()
+
+
+def site_server(site, paths):
+    return serve.SiteServer(site, paths, handler=SlowFonts)
+
+
+def end_on_signals():
+    """SIGTERM and SIGHUP unwind like Ctrl+C does, so every `with` and
+    `finally` runs and ends what it started. Ctrl+C itself is honoured even
+    where the shell that started us had it ignored (a background job)."""
+    def stop(signum, frame):
+        raise KeyboardInterrupt('signal %d' % signum)
+    for sig in ENDING_SIGNALS:
+        signal.signal(sig, stop)
+
+
+class Browser:
+    """A headless Chromium on a fresh profile, driven by chromedriver. The
+    driver and the browser form a process group of their own, which is
+    killed whole at the end whatever the driver managed to close."""
+
+    def __init__(self, artifacts, width=1024, height=768):
+        self.artifacts = artifacts
+        self.size = (width, height)
+        self.profile = None
+        self.service = None
+        self.driver = None
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def _start(self):
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.profile = tempfile.mkdtemp(prefix='trelavka-chromium-')
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for arg in ('--headless=new', '--user-data-dir=' + self.profile,
+                    '--window-size=%d,%d' % self.size, '--force-device-scale-factor=1',
+                    '--force-color-profile=srgb', '--hide-scrollbars',
+                    '--no-first-run', '--no-default-browser-check', '--disable-extensions',
+                    '--disable-background-networking', '--disable-component-update',
+                    '--disable-sync', '--disable-default-apps', '--disable-domain-reliability',
+                    '--disable-client-side-phishing-detection', '--metrics-recording-only',
+                    '--password-store=basic', '--use-mock-keychain', '--mute-audio'):
+            options.add_argument(arg)
+        if os.geteuid() == 0:
+            options.add_argument('--no-sandbox')  # Chromium's sandbox refuses root
+        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        self.service = Service(CHROMEDRIVER, log_path=os.path.join(self.artifacts, 'chromedriver.log'),
+                               popen_kw={'start_new_session': True})
+        self.driver = webdriver.Chrome(service=self.service, options=options)
+        self.driver.set_page_load_timeout(30)
+        self.driver.set_script_timeout(30)
+
+    def __exit__(self, *exc):
+        # A second Ctrl+C must not cut the cleaning short.
+        held = signal.pthread_sigmask(signal.SIG_BLOCK, ENDING_SIGNALS)
+        try:
+            self._end()
+        finally:
+            signal.pthread_sigmask(signal.SIG_SETMASK, held)
+        return False
+
+    def _end(self):
+        try:
+            if self.driver is not None:
+                self.driver.quit()
+        except Exception:
+            pass
+        process = getattr(self.service, 'process', None)
+        if process is not None:
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except (ProcessLookupError, PermissionError):
+                pass
+            try:
+                process.wait(timeout=10)
+            except Exception:
+                pass
+        if self.profile is not None:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    def console(self):
+        """What the page wrote to the console since the last call."""
+        return [entry['message'] for entry in self.driver.get_log('browser')]
+
+    def wait(self, condition, timeout=10):
+        return WebDriverWait(self.driver, timeout, poll_frequency=0.05).until(
+            lambda driver: condition())
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def screenshot(self, name):
+        """The viewport as (width, height, RGB bytes); also kept as NAME.png."""
+        path = os.path.join(self.artifacts, name + '.png')
+        with open(path, 'wb') as f:
+            f.write(self.driver.get_screenshot_as_png())
+        return rgb(path)
+
+    def ax_nodes(self):
+        """The page's accessibility tree as (role, name, value) of every node
+        that is not ignored."""
+        tree = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})
+        nodes = []
+        for node in tree['nodes']:
+            if node.get('ignored'):
+                continue
+            value = lambda key: (node.get(key) or {}).get('value')
+            nodes.append((value('role'), value('name'), value('value')))
+        return nodes
+
+
+def rgb(path):
+    """An image file's pixels as (width, height, RGB bytes), read by ImageMagick."""
+    size = subprocess.run(['identify', '-format', '%w %h', path + '[0]'], check=True,
+                          capture_output=True, text=True).stdout.split()
+    pixels = subprocess.run(['convert', path + '[0]', '-depth', '8', 'rgb:-'], check=True,
+                            capture_output=True).stdout
+    return int(size[0]), int(size[1]), pixels
+
+
+class Row:
+    def __init__(self, name, kind, container, twips, image):
+        self.name = name
+        self.kind = kind
+        self.container = container
+        self.place = tuple(t // TWIPS_PER_PIXEL for t in twips)
+        self.image = image
+
+
+ROW = re.compile(r'\{"(\w+)", K::(\w+), "(\w*)", \{(\d+), (\d+), (\d+), (\d+)\}')
+CLIENT = re.compile(r'kClient\{0, 0, (\d+), (\d+)\}')
+
+
+def read_layout():
+    """The main window's layout table, read from view/layout.h as it stands:
+    the client area's size in pixels, and each row's name, kind, container,
+    place in pixels and image, in stacking order."""
+    with open(os.path.join(ROOT, 'view', 'layout.h'), encoding='utf-8') as f:
+        source = f.read()
+    matches = list(ROW.finditer(source))
+    rows = []
+    for i, m in enumerate(matches):
+        rest = source[m.end():matches[i + 1].start() if i + 1 < len(matches) else len(source)]
+        image = re.search(r'"([\w-]+\.gif)"', rest)
+        rows.append(Row(m.group(1), m.group(2), m.group(3),
+                        [int(m.group(k)) for k in range(4, 8)], image and image.group(1)))
+    client = CLIENT.search(source)
+    size = (int(client.group(1)) // TWIPS_PER_PIXEL, int(client.group(2)) // TWIPS_PER_PIXEL)
+    return size, rows
+
+
+def client_places(size, rows):
+    """Each row's place in the client area, and its visible part as (left,
+    top, right, bottom): clipped by every container it lies in and by the
+    client area."""
+    places = {}
+    for row in rows:
+        x, y, w, h = row.place
+        outer, bounds = ((0, 0), (0, 0) + size)
+        if row.container:
+            outer, bounds = places[row.container]
+        x += outer[0]
+        y += outer[1]
+        clip = (max(x, bounds[0]), max(y, bounds[1]),
+                min(x + w, bounds[2]), min(y + h, bounds[3]))
+        places[row.name] = ((x, y, w, h), clip)
+    return places

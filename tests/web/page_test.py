@@ -1,0 +1,339 @@
+#!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The page in a real headless Chromium: it loads from the root and from a
+sub-path, the welcome box, the window's controls at the layout's places and
+its pictures to the pixel, buying from the menus by mouse and by keyboard, the
+box keeping out every other event, and the accessibility tree. After every
+test the browser's console must be empty.
+
+    page_test.py SITE ARTIFACTS
+"""
+import contextlib
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+import harness
+
+SITE = ARTIFACTS = None
+# The server and the browser: ended when the run ends, however it ends (an
+# interrupted run skips tearDownClass).
+RUNNING = contextlib.ExitStack()
+SUB_PATH = '/hry/trelavka/'
+FACE = (239, 239, 239)  # the window's ground, behind a picture smaller than its box
+
+WELCOME = ('VÍTEJ NOVÝ STAROSTO',
+           'Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš '
+           'udělat vše proto, aby město prosperovalo a dál se rozrůstalo.')
+MARKET_REFUSED = ('Nelze uspořádat', 'Máte málo obyvatel, postavte sídliště')
+ESTATE = 'Sídliště           2 500 000,-Kč'
+MARKET = 'Uspořádat trhy                      100 000,-Kč'
+SHOP = 'Obchod          700 000,-Kč'
+HELP = ('Nápověda',
+        'PENÍZE - Tady snad není co vysvětlovat ---- OBYVATELSTVO - To je dost důležitý faktor, '
+        'protože daně se rovnají počet obyvatel krát padesát ---- POPULARITA - Čím víc tím líp '
+        'pokud je popularita v mínusu víc jak deset končíte, taky je důležitá pro stavbu '
+        'nějákých větších budov.')
+
+# What a new game shows: the landscape, two houses and the three red banners,
+# and every other control but these.
+START_PICTURES = {'Picture1', 'Picture6', 'Picture7', 'Picture16', 'Picture17', 'Picture18'}
+START_HIDDEN = {'Command1', 'Command3', 'Label5', 'Label6'}
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.size, cls.rows = harness.read_layout()
+        cls.places = harness.client_places(cls.size, cls.rows)
+        cls.server = RUNNING.enter_context(harness.site_server(SITE, ['/', SUB_PATH]))
+        cls.browser = RUNNING.enter_context(harness.Browser(ARTIFACTS))
+
+    def setUp(self):
+        self.b = self.browser
+        self.b.console()  # what an earlier test left is that test's failure
+
+    def tearDown(self):
+        self.assertEqual(self.b.console(), [], 'the console must stay empty')
+
+    # -- the player's means ------------------------------------------------
+
+    def load(self, path='/'):
+        self.b.driver.get(self.server.url(path))
+        self.b.wait(lambda: self.b.js('return !!document.querySelector("#box[open]")'))
+
+    def box(self):
+        """(title, text) of the open box, or None."""
+        return self.b.js('''
+            var box = document.querySelector('#box[open]');
+            return box && [box.querySelector('.box-title').textContent,
+                           box.querySelector('.box-text').textContent];''')
+
+    def expect_box(self, title_text):
+        self.b.wait(lambda: self.box() is not None)
+        self.assertEqual(tuple(self.box()), title_text)
+
+    def answer(self, how='click'):
+        if how == 'click':
+            self.b.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
+        else:
+            self.b.driver.switch_to.active_element.send_keys(how)
+        self.b.wait(lambda: self.box() is None)
+
+    def start(self, path='/'):
+        self.load(path)
+        self.answer()
+
+    def menu_item(self, caption):
+        return self.b.driver.find_element(
+            By.XPATH, '//*[@role="menuitem"][@aria-label=%s]' % xpath_text(caption))
+
+    def choose(self, *captions):
+        for caption in captions:
+            self.menu_item(caption).click()
+
+    def value(self, name):
+        return self.b.js('return document.getElementById(arguments[0]).value', name)
+
+    def visible(self, name):
+        return self.b.js('return document.getElementById(arguments[0]).offsetParent !== null', name)
+
+    # -- checks ------------------------------------------------------------
+
+    def check_pictures(self, shot, shown):
+        """Every pixel of the client area that a shown picture owns is that
+        picture's own pixel, painted as the layout table stacks them."""
+        width, height = self.size
+        client = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
+                           'return [r.left, r.top];')
+        self.assertEqual(client, [round(c) for c in client], 'the client area lies on whole pixels')
+        want = {}
+        for row in self.rows:
+            (x, y, _, _), (left, top, right, bottom) = self.places[row.name]
+            if row.kind == 'Picture' and row.name not in shown or row.name in START_HIDDEN:
+                continue
+            if row.kind != 'Picture':
+                for py in range(top, bottom):
+                    for px in range(left, right):
+                        want.pop((px, py), None)
+                continue
+            iw, ih, pixels = harness.rgb(os.path.join(harness.ROOT, 'assets', 'images', row.image))
+            for py in range(top, bottom):
+                for px in range(left, right):
+                    ix, iy = px - x, py - y
+                    at = 3 * (iy * iw + ix)
+                    want[(px, py)] = tuple(pixels[at:at + 3]) if ix < iw and iy < ih else FACE
+        sw, _, got = shot
+        wrong = []
+        for (px, py), colour in want.items():
+            at = 3 * ((client[1] + py) * sw + client[0] + px)
+            if tuple(got[at:at + 3]) != colour:
+                wrong.append((px, py, colour, tuple(got[at:at + 3])))
+        self.assertGreater(len(want), width * 300)
+        self.assertEqual(wrong[:5], [], '%d pixels differ from the pictures' % len(wrong))
+
+    # -- tests -------------------------------------------------------------
+
+    def test_welcome_box_from_the_root_and_a_sub_path(self):
+        for path, how in (('/', 'click'), (SUB_PATH, Keys.ENTER), (SUB_PATH, Keys.SPACE)):
+            with self.subTest(path=path, how=how):
+                self.load(path)
+                self.expect_box(WELCOME)
+                self.b.screenshot('welcome')
+                # Before the window: it appears once the box is answered.
+                self.assertFalse(self.visible('client'))
+                # In the game's own face, both weights, from the first box on.
+                self.assertEqual(self.b.js('''
+                    return Array.from(document.fonts).filter(function(face) {
+                      return face.family.indexOf('Trelavka Sans') >= 0;
+                    }).map(function(face) { return face.weight + ' ' + face.status; }).sort();'''),
+                    ['bold loaded', 'normal loaded'])
+                self.assertTrue(self.b.js('return document.activeElement.matches("#box .box-ok")'))
+                self.assertEqual(self.b.js('return document.getElementById("box").getAttribute("role")'),
+                                 'alertdialog')
+                self.answer(how)
+                self.assertTrue(self.visible('client'))
+
+    def test_every_control_at_its_place_and_the_pictures_to_the_pixel(self):
+        self.start()
+        shot = self.b.screenshot('window')
+        origin = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
+                           'return [r.left, r.top, r.width, r.height];')
+        self.assertEqual(origin[2:], list(self.size))
+        for row in self.rows:
+            with self.subTest(control=row.name):
+                hidden = self.b.js('return document.getElementById(arguments[0]).hidden', row.name)
+                if row.kind == 'Picture':
+                    self.assertEqual(not hidden, row.name in START_PICTURES)
+                else:
+                    self.assertEqual(hidden, row.name in START_HIDDEN)
+        # Every control at its place, the hidden ones too once shown.
+        self.b.js('var all = document.createElement("style"); all.id = "all";'
+                  'all.textContent = "#client [hidden] { display: block !important; }";'
+                  'document.head.appendChild(all);')
+        self.b.screenshot('every-control')
+        for row in self.rows:
+            with self.subTest(control=row.name):
+                (x, y, w, h), _ = self.places[row.name]
+                box = self.b.js('var e = document.getElementById(arguments[0]);'
+                                'var r = e.getBoundingClientRect();'
+                                'return [r.left, r.top, r.width, r.height, e.tagName];', row.name)
+                self.assertEqual(box[:4], [origin[0] + x, origin[1] + y, w, h])
+                self.assertEqual(box[4], {'Caption': 'DIV', 'Result': 'DIV', 'Counter': 'INPUT',
+                                          'Button': 'BUTTON', 'Picture': 'DIV'}[row.kind])
+        self.b.js('document.getElementById("all").remove()')
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3', 'Text4')],
+                         ['2500000', '300', '20', '1'])
+        self.check_pictures(shot, START_PICTURES)
+        # Stacking: within a container a later row lies above an earlier one.
+        self.assertEqual(self.b.js('''
+            var r = document.getElementById('Picture7').getBoundingClientRect();
+            return document.elementFromPoint(r.left + 5, r.top + 5).closest('.picture').id;'''),
+            'Picture7')
+        self.assertEqual(self.b.js('return document.getElementById("Picture18").title'),
+                         'Přidává 5 k popularitě a každý měsíc 5 000 do městské pokladny')
+        self.assertEqual(self.b.js('return document.getElementById("Text1").title'), 'Tvoje money')
+        # The counters ignore clicks and typing, and take no focus.
+        counter = self.b.driver.find_element(By.ID, 'Text2')
+        ActionChains(self.b.driver).click(counter).send_keys('9', Keys.BACKSPACE).perform()
+        self.assertEqual(self.value('Text2'), '300')
+        self.assertFalse(self.b.js('return document.activeElement === arguments[0]', counter))
+
+    def test_buying_by_mouse_and_by_keyboard(self):
+        self.start(SUB_PATH)
+        # The market needs the estate: refused with its box, nothing changes.
+        self.choose('Ostatní', MARKET)
+        self.expect_box(MARKET_REFUSED)
+        self.b.screenshot('market-refused')
+        self.answer()
+        self.assertEqual(self.value('Text1'), '2500000')
+
+        self.choose('Stavby')
+        self.assertTrue(self.menu_item(ESTATE).is_displayed())
+        self.b.screenshot('menu-stavby')
+        self.choose(ESTATE)
+        self.b.wait(lambda: self.visible('Picture10'))
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
+        self.assertFalse(self.menu_item(ESTATE).is_displayed(), 'the menu closes on a choice')
+        self.check_pictures(self.b.screenshot('estate'), START_PICTURES | {'Picture10'})
+
+        # The keyboard alone: F10 to the menu bar, over to "Stavby", down into it.
+        self.start()
+        actions = ActionChains(self.b.driver)
+        for key in (Keys.F10, Keys.ARROW_RIGHT, Keys.ARROW_DOWN):
+            actions.send_keys(key)
+        actions.perform()
+        self.assertEqual(self.b.js('return document.activeElement.getAttribute("aria-label")'), SHOP)
+        self.b.screenshot('menu-keyboard')
+        ActionChains(self.b.driver).send_keys(Keys.ENTER).perform()
+        self.b.wait(lambda: self.visible('Picture5'))
+        self.assertEqual(self.value('Text1'), '1800000')
+        # Submenus by keyboard: down to "Civilní stavby", right into it, Escape out of both.
+        ActionChains(self.b.driver).send_keys(Keys.F10, Keys.ARROW_RIGHT, Keys.ARROW_DOWN,
+                                              Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ARROW_DOWN,
+                                              Keys.ARROW_RIGHT).perform()
+        self.assertEqual(self.b.js('return document.activeElement.getAttribute("aria-label")'),
+                         'Policie         1 050 000,-Kč')
+        ActionChains(self.b.driver).send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
+        self.assertEqual(self.b.js('return document.querySelectorAll(".menu:not([hidden])").length'), 0)
+        self.assertEqual(self.value('Text1'), '1800000')
+        # A box chosen with Space stays open: the key's release is not its answer.
+        ActionChains(self.b.driver).send_keys(Keys.F10, Keys.ARROW_LEFT, Keys.ARROW_DOWN,
+                                              Keys.SPACE).perform()
+        self.expect_box(HELP)
+        self.answer(Keys.ENTER)
+
+    def test_a_box_keeps_out_every_other_event(self):
+        self.start()
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        # Straight into the page's entry points, past the box: a purchase, a
+        # second box and "Start hry" must all wait for nothing and do nothing.
+        rows = self.b.js('''
+            var row = function(caption) {
+              return Number(document.querySelector('[role=menuitem][aria-label="' + caption + '"]')
+                            .dataset.row);
+            };
+            Module._web_choose(row(arguments[0]));
+            Module._web_choose(row('Help'));
+            Module._web_press(1);
+            return true;''', ESTATE)
+        self.assertTrue(rows)
+        self.assertEqual(tuple(self.box()), HELP)
+        self.answer(Keys.SPACE)
+        self.assertIsNone(self.box())
+        self.assertFalse(self.visible('Picture10'))
+        self.assertTrue(self.visible('Command2'))
+        self.assertEqual(self.value('Text1'), '2500000')
+        # After the box, the page takes events again, but only what a player
+        # can reach: the hidden time-step button is not pressed.
+        self.b.js('Module._web_press(0);')
+        self.assertEqual([self.value('Text2'), self.value('Text4')], ['300', '1'])
+        self.choose('Stavby', ESTATE)
+        self.b.wait(lambda: self.visible('Picture10'))
+
+    def test_a_page_that_cannot_load_says_so(self):
+        for missing in ('trelavka.wasm', 'trelavka.js'):
+            with self.subTest(missing=missing), tempfile.TemporaryDirectory() as broken:
+                site = os.path.join(broken, 'site')
+                shutil.copytree(SITE, site)
+                os.remove(os.path.join(site, missing))
+                with harness.site_server(site, ['/']) as server:
+                    self.b.driver.get(server.url())
+                    self.b.wait(lambda: self.visible('failed'))
+                    self.b.screenshot('without-' + missing)
+                self.assertFalse(self.visible('client'))
+                self.assertTrue(self.b.console(), 'the browser tells the missing file')
+
+    def test_the_accessibility_tree_names_the_controls(self):
+        self.start()
+        self.choose('Stavby')
+        nodes = self.b.ax_nodes()
+        for caption, value in (('Peníze', '2500000'), ('Obyvatelstvo', '300'),
+                               ('Popularita', '20'), ('Den', '1')):
+            self.assertIn(('textbox', caption, value), nodes)
+        self.assertIn(('button', 'Start hry', None), nodes)
+        self.assertNotIn(('button', 'Pauza', None), nodes)
+        self.assertIn(('menubar', 'Trelavka', None), nodes)
+        # A name is read out with its blanks collapsed; on the screen they stay.
+        items = [name for role, name, _ in nodes if role == 'menuitem']
+        for caption in ('Soubor', 'Stavby', 'Ostatní', 'Nápověda', SHOP,
+                        'Hypermarket  7 500 000,-Kč', ESTATE, 'Civilní stavby'):
+            self.assertIn(' '.join(caption.split()), items)
+            self.assertEqual(self.b.js('return arguments[0].querySelector(".caption").innerText',
+                                       self.menu_item(caption)), caption)
+        self.assertNotIn('Policie 1 050 000,-Kč', items, 'a closed submenu is not there')
+        ActionChains(self.b.driver).send_keys(Keys.ESCAPE).perform()
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        self.assertIn(('alertdialog', 'Nápověda'), [n[:2] for n in self.b.ax_nodes()])
+        self.answer()
+
+
+def xpath_text(text):
+    return 'concat("%s", "")' % text.replace('"', '", \'"\', "')
+
+
+def main():
+    global SITE, ARTIFACTS
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    SITE, ARTIFACTS = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    harness.end_on_signals()
+    with RUNNING:
+        result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,424 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's side of the web front end: the DOM, which C++ cannot reach. It
+// makes the elements the C++ side asks for, opens and walks the menus as a
+// toolkit would, shows the message box, and hands what the player chose to
+// the exported entry points. It decides nothing about the game.
+mergeInto(LibraryManager.library, {
+  $Page: {
+    elements: [],
+    game: null,
+    client: null,
+    menubar: null,
+    rows: [],      // menu table row -> {item, list (a submenu's own list), depth}
+    open: [],      // rows whose lists are open, from the menu bar down
+    outside: null, // what had the focus before the menus took it
+    box: null,
+
+    text: function(pointer, length) { return UTF8ToString(pointer, length); },
+
+    add: function(container, element, name) {
+      element.id = name;
+      (container < 0 ? Page.client : Page.elements[container]).appendChild(element);
+      Page.elements.push(element);
+      return Page.elements.length - 1;
+    },
+
+    titles: function() { return Array.from(Page.menubar.children); },
+
+    // The entries of the list a row opens, or of the menu bar.
+    entries: function(list) { return Array.from(list.children); },
+
+    rowOf: function(element) { return Number(element.dataset.row); },
+
+    closeFrom: function(depth) {
+      while (Page.open.length > depth) {
+        var row = Page.rows[Page.open.pop()];
+        row.list.hidden = true;
+        row.item.setAttribute('aria-expanded', 'false');
+        row.item.classList.remove('open');
+      }
+    },
+
+    inMenus: function(element) {
+      return element instanceof Element && element.closest('[role=menu],[role=menubar]') !== null;
+    },
+
+    // The focus goes back where it was before the menus took it.
+    leaveMenus: function() {
+      Page.closeFrom(0);
+      if (Page.outside && Page.outside.isConnected) Page.outside.focus();
+      else if (Page.inMenus(document.activeElement)) document.activeElement.blur();
+    },
+
+    // Opens the list of `r`, whose item stands at depth Page.open.length, and
+    // puts the focus on its 'first' or 'last' entry, or on the list itself.
+    openList: function(r, focus) {
+      var row = Page.rows[r];
+      var item = row.item.getBoundingClientRect();
+      var frame = Page.game.getBoundingClientRect();
+      var left = frame.left + Page.game.clientLeft;
+      var top = frame.top + Page.game.clientTop;
+      row.list.hidden = false;
+      if (row.depth === 0) {
+        row.list.style.left = item.left - left + 'px';
+        row.list.style.top = item.bottom - top + 'px';
+      } else {
+        row.list.style.left = item.right - left + 'px';
+        row.list.style.top = item.top - top - 3 + 'px';
+      }
+      row.item.setAttribute('aria-expanded', 'true');
+      row.item.classList.add('open');
+      Page.open.push(r);
+      var entries = Page.entries(row.list);
+      if (focus === 'first') entries[0].focus();
+      else if (focus === 'last') entries[entries.length - 1].focus();
+      else row.list.focus();
+    },
+
+    // Opens a title of the menu bar, closing whatever else is open.
+    openTitle: function(title, focus) {
+      Page.closeFrom(0);
+      title.focus();
+      Page.openList(Page.rowOf(title), focus);
+    },
+
+    choose: function(r) {
+      Page.leaveMenus();
+      _web_choose(r);
+    },
+
+    activate: function(entry) {
+      var r = Page.rowOf(entry);
+      if (Page.rows[r].list) {
+        Page.closeFrom(Page.rows[r].depth);
+        Page.openList(r, 'first');
+      } else {
+        Page.choose(r);
+      }
+    },
+
+    step: function(list, from, by) {
+      var all = Page.entries(list);
+      var at = all.indexOf(from);
+      var next = at < 0 ? (by > 0 ? 0 : all.length - 1) : (at + by + all.length) % all.length;
+      all[next].focus();
+      return all[next];
+    },
+
+    titleKey: function(event) {
+      var title = event.target.closest('[role=menuitem]');
+      if (!title) return;
+      var key = event.key;
+      if (key === 'ArrowRight' || key === 'ArrowLeft') {
+        var next = Page.step(Page.menubar, title, key === 'ArrowRight' ? 1 : -1);
+        if (Page.open.length > 0) Page.openTitle(next, 'first');
+      } else if (key === 'ArrowDown' || key === 'Enter' || key === ' ') {
+        Page.openTitle(title, 'first');
+      } else if (key === 'ArrowUp') {
+        Page.openTitle(title, 'last');
+      } else if (key === 'Home' || key === 'End') {
+        var all = Page.titles();
+        (key === 'Home' ? all[0] : all[all.length - 1]).focus();
+      } else if (key === 'Escape') {
+        Page.leaveMenus();
+      } else {
+        return;
+      }
+      event.preventDefault();
+    },
+
+    listKey: function(event) {
+      var list = event.currentTarget;
+      var entry = event.target.closest('[role=menuitem]');
+      var depth = Page.open.indexOf(Page.rowOf(list));
+      var key = event.key;
+      if (key === 'ArrowDown' || key === 'ArrowUp') {
+        Page.step(list, entry, key === 'ArrowDown' ? 1 : -1);
+      } else if (key === 'Home' || key === 'End') {
+        var all = Page.entries(list);
+        (key === 'Home' ? all[0] : all[all.length - 1]).focus();
+      } else if ((key === 'Enter' || key === ' ') && entry) {
+        Page.activate(entry);
+      } else if (key === 'ArrowRight' && entry && Page.rows[Page.rowOf(entry)].list) {
+        Page.activate(entry);
+      } else if (key === 'ArrowRight' || (key === 'ArrowLeft' && depth === 0)) {
+        var title = Page.rows[Page.open[0]].item;
+        Page.openTitle(Page.step(Page.menubar, title, key === 'ArrowRight' ? 1 : -1), 'first');
+      } else if (key === 'ArrowLeft' || key === 'Escape') {
+        var opener = Page.rows[Page.rowOf(list)].item;
+        Page.closeFrom(depth);
+        opener.focus();
+      } else if (key === 'Tab') {
+        var top = Page.rows[Page.open[0]].item;
+        Page.closeFrom(0);
+        top.focus();
+        return;  // and on from the menu bar, as Tab goes
+      } else {
+        return;
+      }
+      event.preventDefault();
+    },
+
+    // Whatever is hovered in an open menu takes the focus; a submenu opens.
+    hover: function(entry) {
+      var r = Page.rowOf(entry);
+      var row = Page.rows[r];
+      if (row.depth === 0) {
+        if (Page.open.length > 0 && Page.open[0] !== r) Page.openTitle(entry, null);
+        return;
+      }
+      Page.closeFrom(row.depth);
+      entry.focus();
+      if (row.list) Page.openList(r, null);
+    },
+
+    makeBox: function() {
+      var box = document.createElement('dialog');
+      box.id = 'box';
+      box.setAttribute('role', 'alertdialog');
+      box.setAttribute('aria-modal', 'true');
+      box.setAttribute('aria-labelledby', 'box-title');
+      box.setAttribute('aria-describedby', 'box-text');
+      box.innerHTML = '<div class="box-title" id="box-title"></div>' +
+          '<p class="box-text" id="box-text"></p>' +
+          '<div class="box-buttons"><button type="button" class="box-ok">OK</button></div>';
+      document.body.appendChild(box);
+      return box;
+    },
+  },
+
+  // A module that cannot load or run leaves the page saying so, not blank.
+  // The game starts once its face is there, so that the welcome box is never
+  // drawn in no letters at all, nor in another face first; a face that fails
+  // to load leaves the browser's sans-serif.
+  $Page__postset: 'Module.onAbort = function() {' +
+      '  document.getElementById("game").hidden = true;' +
+      '  document.getElementById("failed").hidden = false;' +
+      '};' +
+      'addRunDependency("fonts");' +
+      'Promise.all(["11px", "bold 11px"].map(function(font) {' +
+      '  return document.fonts.load(font + " \'Trelavka Sans\'");' +
+      '})).catch(function() {}).then(function() { removeRunDependency("fonts"); });',
+
+  web_window__deps: ['$Page'],
+  web_window: function(width, height, points) {
+    Page.game = document.getElementById('game');
+    Page.menubar = document.getElementById('menubar');
+    Page.client = document.getElementById('client');
+    Page.client.style.width = width + 'px';
+    Page.client.style.height = height + 'px';
+    Page.game.style.setProperty('--client-width', width + 'px');
+    Page.game.style.setProperty('--client-height', height + 'px');
+    document.body.style.fontSize = points + 'pt';
+
+    Page.menubar.addEventListener('keydown', Page.titleKey);
+    Page.menubar.addEventListener('click', function(event) {
+      var title = event.target.closest('[role=menuitem]');
+      if (!title) return;
+      if (Page.open.length > 0 && Page.open[0] === Page.rowOf(title)) Page.leaveMenus();
+      else Page.openTitle(title, null);
+    });
+    Page.menubar.addEventListener('mouseover', function(event) {
+      var title = event.target.closest('[role=menuitem]');
+      if (title) Page.hover(title);
+    });
+    document.addEventListener('focusin', function(event) {
+      if (!Page.inMenus(event.target)) Page.outside = event.target;
+    });
+    // A click anywhere outside the menus closes them, as a toolkit's menus do.
+    document.addEventListener('mousedown', function(event) {
+      if (Page.open.length > 0 && !Page.inMenus(event.target)) Page.closeFrom(0);
+    });
+    // F10 goes to the menu bar, as on the desktop.
+    document.addEventListener('keydown', function(event) {
+      if (event.key !== 'F10' || (Page.box && Page.box.open) || Page.game.hidden) return;
+      event.preventDefault();
+      Page.closeFrom(0);
+      Page.titles()[0].focus();
+    });
+  },
+
+  web_label__deps: ['$Page'],
+  web_label: function(container, name, nameLength, text, textLength) {
+    var label = document.createElement('div');
+    label.className = 'label';
+    label.textContent = Page.text(text, textLength);
+    return Page.add(container, label, Page.text(name, nameLength));
+  },
+
+  web_counter__deps: ['$Page'],
+  web_counter: function(container, name, nameLength) {
+    var field = document.createElement('input');
+    field.type = 'text';
+    field.className = 'counter';
+    field.readOnly = true;
+    field.tabIndex = -1;
+    // Neither a click nor a drag puts a caret or a selection into it.
+    field.addEventListener('mousedown', function(event) { event.preventDefault(); });
+    return Page.add(container, field, Page.text(name, nameLength));
+  },
+
+  web_button__deps: ['$Page'],
+  web_button: function(container, name, nameLength, text, textLength, button) {
+    var element = document.createElement('button');
+    element.type = 'button';
+    element.className = 'button';
+    element.textContent = Page.text(text, textLength);
+    element.addEventListener('click', function() { _web_press(button); });
+    return Page.add(container, element, Page.text(name, nameLength));
+  },
+
+  web_picture__deps: ['$Page'],
+  web_picture: function(container, name, nameLength, image, imageLength) {
+    var box = document.createElement('div');
+    box.className = 'picture';
+    var img = document.createElement('img');
+    img.src = Page.text(image, imageLength);
+    img.draggable = false;
+    box.appendChild(img);
+    return Page.add(container, box, Page.text(name, nameLength));
+  },
+
+  web_place__deps: ['$Page'],
+  web_place: function(element, x, y, width, height) {
+    var style = Page.elements[element].style;
+    style.left = x + 'px';
+    style.top = y + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+  },
+
+  web_set_font__deps: ['$Page'],
+  web_set_font: function(element, points, bold) {
+    var style = Page.elements[element].style;
+    style.fontSize = points + 'pt';
+    style.fontWeight = bold ? 'bold' : 'normal';
+  },
+
+  web_set_tooltip__deps: ['$Page'],
+  web_set_tooltip: function(element, text, length) {
+    Page.elements[element].title = Page.text(text, length);
+  },
+
+  web_label_for__deps: ['$Page'],
+  web_label_for: function(label, field) {
+    Page.elements[field].setAttribute('aria-labelledby', Page.elements[label].id);
+  },
+
+  web_set_text__deps: ['$Page'],
+  web_set_text: function(element, text, length) {
+    Page.elements[element].value = Page.text(text, length);
+  },
+
+  web_set_shown__deps: ['$Page'],
+  web_set_shown: function(element, shown) {
+    Page.elements[element].hidden = !shown;
+  },
+
+  web_set_enabled__deps: ['$Page'],
+  web_set_enabled: function(element, enabled) {
+    Page.elements[element].disabled = !enabled;
+  },
+
+  web_menu_item__deps: ['$Page'],
+  web_menu_item: function(r, parent, caption, captionLength, shortcut, shortcutLength, submenu) {
+    var item = document.createElement('div');
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    item.dataset.row = r;
+    var text = Page.text(caption, captionLength);
+    // The name is the caption alone, blanks and all; the shortcut is shown beside it.
+    item.setAttribute('aria-label', text);
+    var label = document.createElement('span');
+    label.className = 'caption';
+    label.textContent = text;
+    item.appendChild(label);
+    var depth = parent < 0 ? 0 : Page.rows[parent].depth + 1;
+    if (parent < 0) {
+      item.className = 'title';
+      if (Page.menubar.children.length === 0) item.tabIndex = 0;
+      Page.menubar.appendChild(item);
+    } else {
+      var keys = document.createElement('span');
+      keys.className = 'shortcut';
+      keys.setAttribute('aria-hidden', 'true');
+      keys.textContent = Page.text(shortcut, shortcutLength);
+      item.appendChild(keys);
+      item.className = submenu ? 'entry submenu' : 'entry';
+      Page.rows[parent].list.appendChild(item);
+    }
+    var list = null;
+    if (submenu) {
+      item.setAttribute('aria-haspopup', 'menu');
+      item.setAttribute('aria-expanded', 'false');
+      list = document.createElement('div');
+      list.className = 'menu';
+      list.setAttribute('role', 'menu');
+      list.setAttribute('aria-label', text);
+      list.tabIndex = -1;
+      list.dataset.row = r;
+      list.hidden = true;
+      list.addEventListener('keydown', Page.listKey);
+      list.addEventListener('click', function(event) {
+        var entry = event.target.closest('[role=menuitem]');
+        if (entry && entry.parentElement === list) Page.activate(entry);
+      });
+      list.addEventListener('mouseover', function(event) {
+        var entry = event.target.closest('[role=menuitem]');
+        if (entry && entry.parentElement === list) Page.hover(entry);
+      });
+      Page.game.appendChild(list);
+    }
+    Page.rows[r] = {item: item, list: list, depth: depth};
+  },
+
+  web_show_window__deps: ['$Page'],
+  web_show_window: function() {
+    Page.game.hidden = false;
+  },
+
+  web_close_window__deps: ['$Page'],
+  web_close_window: function() {
+    Page.closeFrom(0);
+    Page.game.hidden = true;
+  },
+
+  web_box__deps: ['$Page'],
+  web_box: function(title, titleLength, text, textLength) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      Page.closeFrom(0);
+      var box = Page.box || (Page.box = Page.makeBox());
+      var ok = box.querySelector('.box-ok');
+      var before = document.activeElement;
+      box.querySelector('.box-title').textContent = Page.text(title, titleLength);
+      box.querySelector('.box-text').textContent = Page.text(text, textLength);
+      function close(event) {
+        if (event) event.preventDefault();
+        ok.removeEventListener('click', close);
+        box.removeEventListener('cancel', close);
+        box.removeEventListener('keydown', key);
+        box.close();
+        if (before && before.isConnected && before !== document.body) before.focus();
+        wakeUp();
+      }
+      // Enter and Space answer the box wherever its focus is; Escape too, as on
+      // the desktop. The focus stays on its one button.
+      function key(event) {
+        if (event.key === 'Enter' || event.key === ' ') close(event);
+        else if (event.key === 'Tab') { event.preventDefault(); ok.focus(); }
+      }
+      ok.addEventListener('click', close);
+      box.addEventListener('cancel', close);
+      box.addEventListener('keydown', key);
+      box.showModal();
+      ok.focus();
+    });
+  },
+
+  web_post: function() {
+    setTimeout(function() { _web_run_tasks(); }, 0);
+  },
+});

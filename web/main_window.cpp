@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "main_window.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "glue.h"
+#include "layout.h"
+#include "menu.h"
+
+namespace trelavka::web {
+namespace {
+
+constexpr int kClientArea = -1;
+constexpr int kMenuBar = -1;
+
+int menuRow(std::string_view name) {
+  for (std::size_t i = 0; i < kMenu.size(); ++i) {
+    if (kMenu[i].name == name) return static_cast<int>(i);
+  }
+  return kMenuBar;
+}
+
+void setText(int element, std::string_view text) {
+  web_set_text(element, text.data(), text.size());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Model& model) : model_(model) {
+  const layout::Pixels client = layout::toPixels(layout::kClient);
+  web_window(client.width, client.height, layout::fontStyle(layout::Font::Window).points);
+  buildControls();
+  buildMenus();
+  model_.addObserver(this);
+}
+
+MainWindow::~MainWindow() { model_.removeObserver(this); }
+
+void MainWindow::buildControls() {
+  std::map<std::string_view, int> containers{{"", kClientArea}};
+  int caption = -1;  // the caption row just before a counter names it
+  for (const layout::Control& row : layout::kControls) {
+    const int parent = containers.at(row.container);
+    const std::string_view name = row.name;
+    int element = -1;
+    switch (row.kind) {
+      case layout::Kind::Caption:
+        element = web_label(parent, name.data(), name.size(), row.caption.data(), row.caption.size());
+        break;
+      case layout::Kind::Counter: {
+        element = web_counter(parent, name.data(), name.size());
+        const Counter c = *counterNamed(name);
+        setText(element, model_.counterText(c));
+        if (caption >= 0) web_label_for(caption, element);
+        counters_[index(c)] = element;
+        break;
+      }
+      case layout::Kind::Button: {
+        const Button b = *buttonNamed(name);
+        element = web_button(parent, name.data(), name.size(), row.caption.data(), row.caption.size(),
+                             static_cast<int>(index(b)));
+        web_set_shown(element, model_.button(b).shown);
+        web_set_enabled(element, model_.button(b).enabled);
+        buttons_[index(b)] = element;
+        break;
+      }
+      case layout::Kind::Picture: {
+        const std::string image = std::string(WEB_IMAGE_FOLDER) + std::string(row.image);
+        element = web_picture(parent, name.data(), name.size(), image.data(), image.size());
+        const Picture p = *pictureNamed(name);
+        web_set_shown(element, model_.shown(p));
+        pictures_[index(p)] = element;
+        break;
+      }
+      case layout::Kind::Result: {
+        element = web_label(parent, name.data(), name.size(), row.caption.data(), row.caption.size());
+        const Label l = *labelNamed(name);
+        web_set_shown(element, model_.shown(l));
+        results_[index(l)] = element;
+        break;
+      }
+    }
+    caption = row.kind == layout::Kind::Caption ? element : -1;
+    const layout::Pixels place = layout::toPixels(row.place);
+    web_place(element, place.x, place.y, place.width, place.height);
+    if (row.font != layout::Font::Window) {
+      const layout::FontStyle& font = layout::fontStyle(row.font);
+      web_set_font(element, font.points, font.bold);
+    }
+    if (!row.tooltip.empty()) web_set_tooltip(element, row.tooltip.data(), row.tooltip.size());
+    containers[name] = element;
+  }
+}
+
+void MainWindow::buildMenus() {
+  for (std::size_t i = 0; i < kMenu.size(); ++i) {
+    const MenuItem& item = kMenu[i];
+    web_menu_item(static_cast<int>(i), item.parent.empty() ? kMenuBar : menuRow(item.parent),
+                  item.caption.data(), item.caption.size(), item.shortcut.data(),
+                  item.shortcut.size(), item.action == MenuAction::Submenu);
+  }
+}
+
+void MainWindow::show() { web_show_window(); }
+
+void MainWindow::close() { web_close_window(); }
+
+void MainWindow::counterWritten(Counter c, std::int64_t) {
+  setText(counters_[index(c)], model_.counterText(c));
+}
+
+void MainWindow::pictureChanged(Picture p, bool shown) { web_set_shown(pictures_[index(p)], shown); }
+
+void MainWindow::labelChanged(Label l, bool shown) { web_set_shown(results_[index(l)], shown); }
+
+void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
+  web_set_shown(buttons_[index(b)], shown);
+  web_set_enabled(buttons_[index(b)], enabled);
+}
+
+}  // namespace trelavka::web

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The main window "Trelavka" as elements of the page: the control strip, the
+// town map and the menus, built from the layout and menu tables. It shows what
+// the model holds and keeps no value of its own.
+#pragma once
+
+#include <array>
+
+#include "controls.h"
+#include "model.h"
+
+namespace trelavka::web {
+
+class MainWindow final : private ModelObserver {
+ public:
+  explicit MainWindow(Model& model);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  void show();
+  void close();
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void counterWritten(Counter c, std::int64_t value) override;
+  void pictureChanged(Picture p, bool shown) override;
+  void labelChanged(Label l, bool shown) override;
+  void buttonChanged(Button b, bool shown, bool enabled) override;
+
+  Model& model_;
+  std::array<int, kCounterCount> counters_{};
+  std::array<int, kPictureCount> pictures_{};
+  std::array<int, kLabelCount> results_{};
+  std::array<int, kButtonCount> buttons_{};
+};
+
+}  // namespace trelavka::web

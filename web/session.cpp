@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session.h"
+
+#include "glue.h"
+#include "menu.h"
+
+namespace trelavka::web {
+
+Session::Session()
+    : game_(model_, port_),
+      relay_(game_,
+             [this](std::function<void()> task) {
+               tasks_.push_back(std::move(task));
+               if (tasks_.size() == 1) web_post();
+             }),
+      window_(model_) {
+  port_.attach(&window_);
+}
+
+void Session::load() {
+  game_.load();
+  if (!game_.ended()) window_.show();
+}
+
+void Session::choose(std::size_t menuRow) {
+  if (!takesInput() || menuRow >= kMenu.size()) return;
+  relay_.choose(kMenu[menuRow].name);
+}
+
+void Session::press(std::size_t button) {
+  if (!takesInput() || button >= kButtonCount) return;
+  const Button b = buttonAt(button);
+  // A player reaches only a button that is shown and enabled.
+  if (!model_.button(b).shown || !model_.button(b).enabled) return;
+  relay_.press(b);
+}
+
+void Session::runTasks() {
+  // A task may post again, or wait inside a box: take the queue first.
+  std::vector<std::function<void()>> due;
+  due.swap(tasks_);
+  for (auto& task : due) task();
+}
+
+}  // namespace trelavka::web
