@@ -145,15 +145,15 @@ long residentKb() {
 // on the window, which closes it.
 int aboutWindows(int argc, char** argv, int openings) {
   QApplication app(argc, argv);
-  trelavka::Session session;
+  trelavka::qt::Session session;
   session.window().show();
   std::printf("opening  resident kB  sound\n");
   long first = 0;
   for (int i = 1; i <= openings; ++i) {
-    session.dispatch().choose("osim");
+    session.relay().choose("osim");
     longestStall(30);
     const bool heard = !session.port().sound().nowPlaying().isEmpty();
-    session.dispatch().clickAbout(trelavka::AboutTarget::Form);
+    session.relay().clickAbout(trelavka::AboutTarget::Form);
     longestStall(10);
     if (i % 50 == 0 || i == 1) {
       const long kb = residentKb();

@@ -4,6 +4,8 @@
 
 #include "relay.h"
 
+#include "menu_text.h"
+
 namespace trelavka::view {
 
 void EventRelay::choose(std::string_view menuItem) {
@@ -24,6 +26,10 @@ void EventRelay::tick(Timer timer) {
 void EventRelay::clickAbout(AboutTarget target) {
   game_.clickAbout(target);
   settle();
+}
+
+void EventRelay::closeMainWindow() {
+  if (!game_.ended()) choose(kQuitItem.name);
 }
 
 void EventRelay::settle() {

@@ -13,7 +13,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class Session;
 
@@ -33,4 +33,4 @@ class E2eHook final : public QObject {
   QByteArray pending_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt
