@@ -28,9 +28,7 @@ void EventRelay::clickAbout(AboutTarget target) {
   settle();
 }
 
-void EventRelay::closeMainWindow() {
-  if (!game_.ended()) choose(kQuitItem.name);
-}
+void EventRelay::closeMainWindow() { choose(kQuitItem.name); }
 
 void EventRelay::settle() {
   // Inside a box (a nested event loop) the kept tick waits for the handler
