@@ -20,6 +20,7 @@ namespace trelavka::view {
 inline constexpr std::string_view kHouseName = "Dům";
 inline constexpr std::string_view kMapName = "Mapa města";
 
+// (No pointer is compared here: the sanitizers' build cannot, when compiling.)
 namespace names_detail {
 
 // "Obchod          700 000,-Kč" -> "Obchod".
@@ -38,8 +39,9 @@ constexpr std::string_view boughtAs(Picture p) {
   for (const auto table : kOfferTables) {
     for (const Offer& offer : table) {
       if (offer.picture != p) continue;
-      const MenuItem* item = menuItemNamed(offer.menuItem);
-      return item != nullptr ? withoutPrice(item->caption) : std::string_view{};
+      for (const MenuItem& item : kMenu) {
+        if (item.name == offer.menuItem) return withoutPrice(item.caption);
+      }
     }
   }
   return {};
@@ -71,13 +73,15 @@ constexpr std::string_view pictureName(const layout::Control& row) {
 
 // Each caption of the strip stands left of its counter, on the same line.
 constexpr std::string_view counterName(const layout::Control& row) {
-  const layout::Control* nearest = nullptr;
+  std::string_view nearest;
+  int nearestLeft = -1;
   for (const layout::Control& c : layout::kControls) {
     if (c.kind != layout::Kind::Caption || c.place.top != row.place.top) continue;
-    if (c.place.left >= row.place.left) continue;
-    if (nearest == nullptr || c.place.left > nearest->place.left) nearest = &c;
+    if (c.place.left >= row.place.left || c.place.left <= nearestLeft) continue;
+    nearest = c.caption;
+    nearestLeft = c.place.left;
   }
-  return nearest != nullptr ? nearest->caption : std::string_view{};
+  return nearest;
 }
 
 }  // namespace names_detail

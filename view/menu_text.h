@@ -43,15 +43,16 @@ constexpr bool everyShortcutParses() {
   return true;
 }
 
-consteval const MenuItem& onlyQuitItem() {
-  const MenuItem* found = nullptr;
-  for (const MenuItem& item : kMenu) {
-    if (item.action != MenuAction::Quit) continue;
-    if (found != nullptr) throw "two menu items end the game";
-    found = &item;
+// Rows by index: the sanitizers' build cannot compare pointers when compiling.
+consteval std::size_t onlyQuitRow() {
+  std::size_t found = kMenu.size();
+  for (std::size_t row = 0; row < kMenu.size(); ++row) {
+    if (kMenu[row].action != MenuAction::Quit) continue;
+    if (found != kMenu.size()) throw "two menu items end the game";
+    found = row;
   }
-  if (found == nullptr) throw "no menu item ends the game";
-  return *found;
+  if (found == kMenu.size()) throw "no menu item ends the game";
+  return found;
 }
 
 }  // namespace menu_detail
@@ -59,6 +60,6 @@ consteval const MenuItem& onlyQuitItem() {
 static_assert(menu_detail::everyShortcutParses());
 
 // "Konec": what the main window's close box chooses too.
-inline constexpr const MenuItem& kQuitItem = menu_detail::onlyQuitItem();
+inline constexpr const MenuItem& kQuitItem = kMenu[menu_detail::onlyQuitRow()];
 
 }  // namespace trelavka::view
