@@ -31,7 +31,8 @@ QString soundFile(std::string_view file) {
       // Relative to the program, so the package and an install under any prefix agree.
       program.isEmpty()
           ? std::string()
-          : QDir::cleanPath(program + QStringLiteral("/" TRELAVKA_DATA_FROM_PROGRAM)).toStdString(),
+          : QDir::cleanPath(program + u'/' + QString::fromUtf8(TRELAVKA_DATA_FROM_PROGRAM))
+                .toStdString(),
       program.toStdString(),
   };
   const view::DataFolders where{.folders = folders, .isFolder = [](const std::string& path) {
