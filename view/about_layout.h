@@ -56,6 +56,7 @@ inline constexpr std::array<Control, 6> kControls{{
 // report their click from exactly one row; the surface and the close box
 // are no row's.
 constexpr bool wellFormed() {
+  if (!layout::wholePixels(kClient)) return false;
   int logos = 0;
   int links = 0;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -63,9 +64,7 @@ constexpr bool wellFormed() {
     for (std::size_t j = 0; j < i; ++j) {
       if (kControls[j].name == c.name) return false;
     }
-    for (int v : {c.place.left, c.place.top, c.place.width, c.place.height}) {
-      if (v % layout::kTwipsPerPixel != 0) return false;
-    }
+    if (!layout::wholePixels(c.place)) return false;
     if (!c.click) continue;
     if (*c.click == AboutTarget::Logo) ++logos;
     else if (*c.click == AboutTarget::Address) ++links;

@@ -15,8 +15,8 @@ ClockDriver::ClockDriver(Model& model, TimerPort& timers, Sink sink, EventRelay:
       sink_(std::move(sink)),
       post_(std::move(post)),
       schedule_(timeScale) {
-  for (std::size_t i = 0; i < kTimerCount; ++i) {
-    if (model_.timerOn(timerAt(i))) timerChanged(timerAt(i), true);
+  for (const TimerRow& row : kTimers) {
+    if (model_.timerOn(row.timer)) timerChanged(row.timer, true);
   }
   model_.addObserver(this);
 }

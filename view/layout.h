@@ -182,16 +182,21 @@ inline constexpr std::array<Control, 44> kControls{{
             "KONCERT BRONTOVOX - Přidává 30 k popularitě"),
 }};
 
+constexpr bool wholePixels(const Twips& t) {
+  for (int v : {t.left, t.top, t.width, t.height}) {
+    if (v % kTwipsPerPixel != 0) return false;
+  }
+  return true;
+}
+
 // Every place is a whole number of pixels, every name is another control's,
 // every container comes before what it holds, and each counter, button,
 // picture and result label of the model has exactly one row.
 constexpr bool wellFormed() {
+  if (!wholePixels(kClient)) return false;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     const Control& c = kControls[i];
-    if (c.name.empty()) return false;
-    for (int v : {c.place.left, c.place.top, c.place.width, c.place.height}) {
-      if (v % kTwipsPerPixel != 0) return false;
-    }
+    if (c.name.empty() || !wholePixels(c.place)) return false;
     bool containerBefore = c.container == Picture::None;
     for (std::size_t j = 0; j < i; ++j) {
       if (kControls[j].name == c.name) return false;
