@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
   }
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  trelavka::installLook();
-  trelavka::Session session;
+  trelavka::qt::installLook();
+  trelavka::qt::Session session;
   session.window().show();
   // The first hundred openings fill what is filled once (caches, the audio
   // stream); growth is counted from there.
@@ -79,10 +79,10 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   for (int i = 1; i <= openings; ++i) {
-    session.dispatch().choose("osim");
+    session.relay().choose("osim");
     run(30);
     const bool heard = !session.port().sound().nowPlaying().isEmpty();
-    session.dispatch().clickAbout(trelavka::AboutTarget::Form);
+    session.relay().clickAbout(trelavka::AboutTarget::Form);
     run(10);
     if (i == settled) from = {residentKb(), heapKb()};
     if (i == 1 || i % every == 0 || i == openings) {

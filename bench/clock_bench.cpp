@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How closely the real clock driver keeps the game's timetable: the game with
-// its window (offscreen) driven by QtClock with every interval scaled down,
+// its window (offscreen) driven by the Qt clock with every interval scaled down,
 // each tick's arrival compared with its deadline on the monotonic clock.
 //   trelavka-clock-bench [--scale S] [--days N] [--quick]
 // The game is played with a careful mayor's purchases so that it runs the
 // whole term; its boxes are answered at once (a silent port).
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -21,12 +22,12 @@
 
 #include "clock.h"
 #include "clock_timetable.h"
-#include "dispatch.h"
 #include "game.h"
 #include "look.h"
 #include "main_window.h"
 #include "model.h"
 #include "port.h"
+#include "relay.h"
 #include "timers.h"
 
 using namespace trelavka;
@@ -53,32 +54,36 @@ int main(int argc, char** argv) {
   }
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  installLook();
+  qt::installLook();
 
   Model model;
   SilentPort port([] { QCoreApplication::exit(0); });
   Game game(model, port);
-  Dispatch dispatch(game);
-  MainWindow window(model, dispatch);
+  QObject tasks;
+  const view::EventRelay::Post post = [&tasks](std::function<void()> task) {
+    QTimer::singleShot(0, &tasks, std::move(task));
+  };
+  view::EventRelay relay(game, post);
+  qt::MainWindow window(model, relay);
   Timetable timetable(model, scale);
   std::size_t bought = 0;
-  QtClock clock(
+  qt::Clock clock(
       model,
       [&](Timer t) {
         timetable.arrived(t);
-        dispatch.tick(t);
+        relay.tick(t);
         if (t != kGameTimer) return;
         const std::int64_t day = model.counter(kDay);
         while (bought < kBuildOrder.size() && kBuildOrder[bought].day <= day) {
-          dispatch.choose(kBuildOrder[bought++].item);
+          relay.choose(kBuildOrder[bought++].item);
         }
         if (day >= days || !model.timerOn(kGameTimer)) QCoreApplication::exit(0);
       },
-      scale);
+      post, scale);
   window.showCentred();
-  dispatch.press(Button::Command2);
+  relay.press(Button::Command2);
   while (bought < kBuildOrder.size() && kBuildOrder[bought].day <= model.counter(kDay)) {
-    dispatch.choose(kBuildOrder[bought++].item);
+    relay.choose(kBuildOrder[bought++].item);
   }
   QApplication::exec();
 

@@ -3,16 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How closely the Windows build's clock keeps the game's timetable: the game's
-// rules on Win32Clock (SetTimer re-armed against QueryPerformanceCounter
+// rules on the Win32 clock (SetTimer re-armed against QueryPerformanceCounter
 // deadlines) with every interval scaled down, each tick's arrival against its
-// deadline. A message-only window takes the timers; no window is shown.
+// deadline. Message-only windows take the timers and the posted tasks; no
+// window is shown.
 //   trelavka-clock-bench.exe [--scale S] [--days N] [--quick]
 #include <windows.h>
 
 #include <cstdlib>
 #include <cwchar>
-#include <deque>
-#include <functional>
 
 #include "clock.h"
 #include "clock_timetable.h"
@@ -20,30 +19,10 @@
 #include "model.h"
 #include "port.h"
 #include "relay.h"
-
-namespace {
+#include "tasks.h"
 
 using namespace trelavka;
 using namespace trelavka::bench;
-
-constexpr UINT kRunPosted = WM_APP + 1;
-win32::Win32Clock* theClock = nullptr;
-std::deque<std::function<void()>> posted;
-
-LRESULT CALLBACK receive(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_TIMER && theClock != nullptr && theClock->onTimer(w)) return 0;
-  if (message == kRunPosted) {
-    while (!posted.empty()) {
-      auto task = std::move(posted.front());
-      posted.pop_front();
-      task();
-    }
-    return 0;
-  }
-  return DefWindowProcW(window, message, w, l);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   double scale = 0.1;
@@ -65,25 +44,11 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
 
-  WNDCLASSW type{};
-  type.lpfnWndProc = receive;
-  type.hInstance = GetModuleHandleW(nullptr);
-  type.lpszClassName = L"TrelavkaClockBench";
-  RegisterClassW(&type);
-  HWND window = CreateWindowW(type.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              type.hInstance, nullptr);
-  if (window == nullptr) {
-    std::fprintf(stderr, "no message window (error %lu)\n", GetLastError());
-    return 1;
-  }
-
   Model model;
   SilentPort port([] { PostQuitMessage(0); });
   Game game(model, port);
-  view::EventRelay relay(game, [window](std::function<void()> task) {
-    posted.push_back(std::move(task));
-    PostMessageW(window, kRunPosted, 0, 0);
-  });
+  win32::Tasks tasks;
+  view::EventRelay relay(game, tasks.poster());
   Timetable timetable(model, scale);
   std::size_t bought = 0;
   auto buyDue = [&] {
@@ -91,8 +56,8 @@ int wmain(int argc, wchar_t** argv) {
       relay.choose(kBuildOrder[bought++].item);
     }
   };
-  win32::Win32Clock clock(
-      model, window,
+  win32::Clock clock(
+      model,
       [&](Timer t) {
         timetable.arrived(t);
         relay.tick(t);
@@ -100,14 +65,12 @@ int wmain(int argc, wchar_t** argv) {
         buyDue();
         if (model.counter(kDay) >= days || !model.timerOn(kGameTimer)) PostQuitMessage(0);
       },
-      scale);
-  theClock = &clock;
+      tasks.poster(), scale);
   relay.press(Button::Command2);
   buyDue();
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  theClock = nullptr;
 
   return reportRun("Win32 clock", scale, model.counter(kDay), timetable);
 }

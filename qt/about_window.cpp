@@ -10,32 +10,26 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
-#include <QScreen>
-#include <QStyle>
 
 #include "about_layout.h"
 #include "look.h"
 #include "qt_convert.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 using about::Control;
 using about::Kind;
 using about::kControls;
 
-// The property that ties a widget to its row.
-constexpr const char* kRow = "aboutRow";
-
-QLabel* build(const Control& c, QWidget* window) {
+void build(const Control& c, QWidget* window) {
   auto* label = new QLabel(window);
   label->setObjectName(qs(c.name));
   label->setGeometry(rectOf(c.place));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   if (c.kind == Kind::Picture) {
-    // Unscaled from its top-left corner; the window clips what overhangs.
     label->setPixmap(QPixmap(imageResource(c.content)));
-    return label;
+    return;
   }
   label->setTextFormat(Qt::PlainText);
   QString text = qs(c.content);
@@ -49,12 +43,10 @@ QLabel* build(const Control& c, QWidget* window) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(p);
-    label->setCursor(Qt::CrossCursor);
-    // An address too long for its box loses its tail, not its box.
     text = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
   }
   label->setText(text);
-  return label;
+  if (view::pointerOver(c) == view::Pointer::Crosshair) label->setCursor(Qt::CrossCursor);
 }
 
 }  // namespace
@@ -76,20 +68,11 @@ AboutWindow::AboutWindow() {
   setPalette(p);
   setAutoFillBackground(true);
 
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    QLabel* control = build(kControls[row], this);
-    control->setProperty(kRow, static_cast<int>(row));
-  }
+  for (const Control& c : kControls) build(c, this);
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {
-  // The frame is not known before the first show; the client area is centred.
-  if (!event->spontaneous()) {
-    if (QScreen* s = screen()) {
-      setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size(),
-                                      s->availableGeometry()));
-    }
-  }
+  if (!event->spontaneous()) placeOnScreen(*this);
   QWidget::showEvent(event);
 }
 
@@ -98,26 +81,14 @@ void AboutWindow::closeEvent(QCloseEvent* event) {
   emit clicked(AboutTarget::CloseBox);
 }
 
-int AboutWindow::targetAt(QPoint pos) const {
-  const QWidget* child = childAt(pos);
-  if (child == nullptr) return static_cast<int>(AboutTarget::Form);
-  const QVariant row = child->property(kRow);
-  if (!row.isValid()) return -1;
-  const auto& click = kControls[static_cast<std::size_t>(row.toInt())].click;
-  return click ? static_cast<int>(*click) : -1;
-}
-
 void AboutWindow::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton ? targetAt(event->position().toPoint()) : -1;
+  clicks_.press(viewPoint(event->position().toPoint()), event->button() == Qt::LeftButton);
 }
 
-// A click is a press and a release over the same control.
 void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const int pressed = pressed_;
-  pressed_ = -1;
-  if (event->button() != Qt::LeftButton || pressed < 0) return;
-  if (targetAt(event->position().toPoint()) != pressed) return;
-  emit clicked(static_cast<AboutTarget>(pressed));
+  const auto target =
+      clicks_.release(viewPoint(event->position().toPoint()), event->button() == Qt::LeftButton);
+  if (target) emit clicked(*target);
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

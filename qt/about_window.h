@@ -8,9 +8,10 @@
 
 #include <QWidget>
 
+#include "about_clicks.h"
 #include "game.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class AboutWindow : public QWidget {
   Q_OBJECT
@@ -29,10 +30,7 @@ class AboutWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // What a click at this point of the client area reports, if anything.
-  int targetAt(QPoint pos) const;
-
-  int pressed_ = -1;  // targetAt() of the pending press, -1: none
+  view::AboutClicks clicks_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -2,50 +2,45 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Delivers the ticks of the model's timers in real time, on the shared
-// deadline schedule: the k-th tick falls k intervals after the timer was
-// switched on, however late earlier ticks were handled, so the game clock
-// never drifts.
+// The model's timers in real time under Qt: the shared clock driver on one
+// precise single-shot QTimer per timer and a QElapsedTimer.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <array>
-#include <functional>
 
-#include "controls.h"
-#include "model.h"
-#include "schedule.h"
+#include "clock_driver.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 
-class QtClock final : public QObject, private ModelObserver {
+class Clock final : public QObject, private view::TimerPort {
   Q_OBJECT
 
  public:
-  using Sink = std::function<void(Timer)>;
+  Clock(Model& model, view::ClockDriver::Sink sink, view::EventRelay::Post post,
+        double timeScale = 1.0);
 
-  // timeScale multiplies every interval; below 1 only for tests and benchmarks.
-  QtClock(Model& model, Sink sink, double timeScale = 1.0);
-  ~QtClock() override;
-  QtClock(const QtClock&) = delete;
-  QtClock& operator=(const QtClock&) = delete;
-
-  // Milliseconds until the timer's next tick, or -1 when it is off.
-  int remaining(Timer t) const;
+  // Milliseconds until the timer's next shot, or -1 when it is off.
+  int remaining(Timer t) const { return shots_[index(t)].remainingTime(); }
 
  private:
-  void timerChanged(Timer t, bool on) override;
-  void fired(Timer t);
-  void arm(Timer t);
-  view::Nanos now() const { return monotonic_.nsecsElapsed(); }
+  // The default coarse timer wakes up to 5 % early or late.
+  struct Shot : QTimer {
+    Shot() {
+      setSingleShot(true);
+      setTimerType(Qt::PreciseTimer);
+    }
+  };
 
-  Model& model_;
-  Sink sink_;
+  view::Nanos now() const override { return monotonic_.nsecsElapsed(); }
+  void arm(Timer t, std::int64_t ms) override { shots_[index(t)].start(static_cast<int>(ms)); }
+  void cancel(Timer t) override { shots_[index(t)].stop(); }
+
   QElapsedTimer monotonic_;
-  view::TickSchedule schedule_;
-  std::array<QTimer, kTimerCount> shots_;
+  std::array<Shot, kTimerCount> shots_;
+  view::ClockDriver driver_;  // last: it arms the shots as it starts
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

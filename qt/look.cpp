@@ -8,33 +8,26 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QScreen>
+#include <QWidget>
+#include <array>
 #include <clocale>
 #include <cstring>
 
+#include "fonts.h"
+#include "placement.h"
 #include "qt_convert.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
-constexpr const char* kPreferredFamily = "MS Sans Serif";
-constexpr std::array<const char*, 2> kBundledFonts{
-    ":/fonts/LiberationSans-Regular.ttf",
-    ":/fonts/LiberationSans-Bold.ttf",
-};
 constexpr std::array<int, 6> kIconSizes{16, 32, 48, 64, 128, 256};
-
-QString& bundledFamily() {
-  static QString family;
-  return family;
-}
 
 }  // namespace
 
 void installLook() {
-  for (const char* file : kBundledFonts) {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!families.isEmpty()) bundledFamily() = families.first();
+  for (const std::string_view file : view::kBundledFontFiles) {
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + qs(file));
   }
   // One typeface everywhere: menus, boxes and tooltips would otherwise take the
   // desktop's.
@@ -43,11 +36,7 @@ void installLook() {
 }
 
 QString fontFamily() {
-  // Asking for the family by name is not enough: the font system substitutes
-  // something else for a name it lacks.
-  const QString preferred = QString::fromLatin1(kPreferredFamily);
-  if (QFontDatabase::families().contains(preferred)) return preferred;
-  return bundledFamily();
+  return qs(view::gameFace(QFontDatabase::families().contains(qs(view::kPreferredFace))));
 }
 
 QFont fontFor(layout::Font font) {
@@ -78,8 +67,18 @@ QString imageResource(std::string_view fileName) {
   return QStringLiteral(":/images/") + qs(fileName);
 }
 
+void placeOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  window.adjustSize();
+  const QRect frame = window.frameGeometry();
+  const view::Point at =
+      view::placeWindow(frame.width(), frame.height(), viewRect(screen->availableGeometry()));
+  window.move(at.x, at.y);  // the frame's corner: its title bar stays on the screen too
+}
+
 void readTextAsUtf8() {
   if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

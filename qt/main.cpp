@@ -59,11 +59,11 @@ int main(int argc, char* argv[]) {
         stderr);
     return 1;
   }
-  trelavka::quietToolkitMessages();
+  trelavka::qt::quietToolkitMessages();
   QApplication app(argc, argv);
-  trelavka::readTextAsUtf8();
-  trelavka::installLook();
-  trelavka::Session session;
+  trelavka::qt::readTextAsUtf8();
+  trelavka::qt::installLook();
+  trelavka::qt::Session session;
   session.load();
   if (session.game().ended()) return 0;
   session.window().showCentred();

@@ -6,52 +6,35 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <map>
 
-#include "dispatch.h"
-#include "game.h"
 #include "layout.h"
 #include "look.h"
 #include "menu.h"
+#include "menu_text.h"
 #include "picture_box.h"
-#include "placement.h"
 #include "qt_convert.h"
 
-namespace trelavka {
-namespace {
+namespace trelavka::qt {
 
-// No caption carries an access key; a literal '&' must stay one.
-QString menuText(std::string_view caption) { return qs(caption).replace(u'&', QStringLiteral("&&")); }
-
-std::string_view quitItem() {
-  for (const auto& item : kMenu) {
-    if (item.action == MenuAction::Quit) return item.name;
-  }
-  return {};
-}
-
-}  // namespace
-
-MainWindow::MainWindow(Model& model, Dispatch& dispatch)
+MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : QMainWindow(nullptr,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       model_(model),
-      dispatch_(dispatch) {
-  setWindowTitle(QStringLiteral("Trelavka"));
+      relay_(relay) {
+  setWindowTitle(qs(layout::kTitle));
   setWindowIcon(gameIcon());
   buildControls();
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   // Boxes before the first show (the welcome box) centre on the window's place.
-  placeCentred();
+  placeOnScreen(*this);
   model_.addObserver(this);
 }
 
@@ -59,7 +42,7 @@ MainWindow::~MainWindow() { model_.removeObserver(this); }
 
 void MainWindow::buildControls() {
   auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("Trelavka"));
+  client->setObjectName(qs(layout::kTitle));
   client->setFixedSize(rectOf(layout::kClient).size());
   QPalette ground = client->palette();
   ground.setColor(QPalette::Window, ground.color(QPalette::Button));
@@ -68,9 +51,8 @@ void MainWindow::buildControls() {
   client->setFont(fontFor(layout::Font::Window));
   setCentralWidget(client);
 
-  std::map<std::string_view, QWidget*> containers{{"", client}};
   for (const layout::Control& row : layout::kControls) {
-    QWidget* parent = containers.at(row.container);
+    QWidget* parent = row.container == Picture::None ? client : pictures_[index(row.container)];
     QWidget* widget = nullptr;
     switch (row.kind) {
       case layout::Kind::Caption: {
@@ -81,14 +63,13 @@ void MainWindow::buildControls() {
       }
       case layout::Kind::Counter: {
         auto* field = new QLineEdit(parent);
-        // Disabled: the player reads the counter but can neither focus nor type.
         field->setEnabled(false);
         field->setFocusPolicy(Qt::NoFocus);
-        // ... yet its digits are what the game is about: keep them dark.
+        // Disabled, yet its digits are what the game is about: keep them dark.
         QPalette digits = field->palette();
         digits.setColor(QPalette::Disabled, QPalette::Text, digits.color(QPalette::Active, QPalette::Text));
         field->setPalette(digits);
-        const Counter c = *counterNamed(row.name);
+        const Counter c = std::get<Counter>(row.shows);
         field->setText(qs(model_.counterText(c)));
         counters_[index(c)] = field;
         widget = field;
@@ -96,8 +77,8 @@ void MainWindow::buildControls() {
       }
       case layout::Kind::Button: {
         auto* button = new QPushButton(qs(row.caption), parent);
-        const Button b = *buttonNamed(row.name);
-        connect(button, &QPushButton::clicked, this, [this, b] { dispatch_.press(b); });
+        const Button b = std::get<Button>(row.shows);
+        connect(button, &QPushButton::clicked, this, [this, b] { relay_.press(b); });
         button->setVisible(model_.button(b).shown);
         button->setEnabled(model_.button(b).enabled);
         buttons_[index(b)] = button;
@@ -106,7 +87,7 @@ void MainWindow::buildControls() {
       }
       case layout::Kind::Picture: {
         auto* box = new PictureBox(imageResource(row.image), parent);
-        const Picture p = *pictureNamed(row.name);
+        const Picture p = std::get<Picture>(row.shows);
         box->setVisible(model_.shown(p));
         pictures_[index(p)] = box;
         widget = box;
@@ -115,7 +96,7 @@ void MainWindow::buildControls() {
       case layout::Kind::Result: {
         auto* label = new QLabel(qs(row.caption), parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        const Label l = *labelNamed(row.name);
+        const Label l = std::get<Label>(row.shows);
         label->setVisible(model_.shown(l));
         results_[index(l)] = label;
         widget = label;
@@ -126,7 +107,6 @@ void MainWindow::buildControls() {
     widget->setGeometry(rectOf(row.place));
     if (row.font != layout::Font::Window) widget->setFont(fontFor(row.font));
     if (!row.tooltip.empty()) widget->setToolTip(qs(row.tooltip));
-    containers[row.name] = widget;
   }
 }
 
@@ -134,18 +114,22 @@ void MainWindow::buildMenus() {
   menuBar()->setNativeMenuBar(false);  // a desktop-wide menu bar would leave the window short
   std::map<std::string_view, QMenu*> menus;
   for (const MenuItem& item : kMenu) {
+    const QString caption = qs(view::escapeAccessKeys(item.caption));
     if (item.action == MenuAction::Submenu) {
-      QMenu* menu = item.parent.empty() ? menuBar()->addMenu(menuText(item.caption))
-                                        : menus.at(item.parent)->addMenu(menuText(item.caption));
+      QMenu* menu = item.parent.empty() ? menuBar()->addMenu(caption)
+                                        : menus.at(item.parent)->addMenu(caption);
       menu->setObjectName(qs(item.name));
       menus[item.name] = menu;
       continue;
     }
-    QAction* action = menus.at(item.parent)->addAction(menuText(item.caption));
+    QAction* action = menus.at(item.parent)->addAction(caption);
     action->setObjectName(qs(item.name));
-    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(qs(item.shortcut)));
+    if (const auto keys = view::parseShortcut(item.shortcut)) {
+      const auto key = static_cast<Qt::Key>(Qt::Key_A + (keys->key - 'A'));
+      action->setShortcut(QKeyCombination(keys->ctrl ? Qt::ControlModifier : Qt::NoModifier, key));
+    }
     const std::string_view name = item.name;
-    connect(action, &QAction::triggered, this, [this, name] { dispatch_.choose(name); });
+    connect(action, &QAction::triggered, this, [this, name] { relay_.choose(name); });
   }
 }
 
@@ -153,25 +137,13 @@ QWidget* MainWindow::control(std::string_view name) const {
   return centralWidget()->findChild<QWidget*>(qs(name));
 }
 
-void MainWindow::placeCentred() {
-  adjustSize();
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect area = screen->availableGeometry();
-    const WindowPlace place =
-        centredPlace(width(), height(), {area.x(), area.y(), area.width(), area.height()});
-    move(place.x, place.y);  // the frame's corner: the title bar stays on the screen too
-  }
-}
-
 void MainWindow::showCentred() {
-  placeCentred();
+  placeOnScreen(*this);
   show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // The close box leaves the game as "Konec" does, about window included.
-  if (!dispatch_.game().ended()) dispatch_.choose(quitItem());
+  relay_.closeMainWindow();
   event->accept();
 }
 
@@ -200,4 +172,4 @@ void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
   }
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

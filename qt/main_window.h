@@ -12,21 +12,21 @@
 
 #include "controls.h"
 #include "model.h"
+#include "relay.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace trelavka {
+namespace trelavka::qt {
 
-class Dispatch;
 class PictureBox;
 
 class MainWindow final : public QMainWindow, private ModelObserver {
   Q_OBJECT
 
  public:
-  MainWindow(Model& model, Dispatch& dispatch);
+  MainWindow(Model& model, view::EventRelay& relay);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -35,8 +35,7 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   QWidget* control(std::string_view name) const;
   QWidget* client() const { return centralWidget(); }
 
-  // Places (and shows) the window in the middle of its screen.
-  void placeCentred();
+  // Shows the window in the middle of its screen.
   void showCentred();
 
  protected:
@@ -51,7 +50,7 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   void buttonChanged(Button b, bool shown, bool enabled) override;
 
   Model& model_;
-  Dispatch& dispatch_;
+  view::EventRelay& relay_;
   std::array<QLineEdit*, kCounterCount> counters_{};
   std::array<PictureBox*, kPictureCount> pictures_{};
   std::array<QLabel*, kLabelCount> results_{};
@@ -59,4 +58,4 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   bool focusHeir_ = false;  // a button lost the focus by hiding, and no shown one took it
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-namespace trelavka {
+namespace trelavka::qt {
 
 PictureBox::PictureBox(const QString& imageResource, QWidget* parent)
     : QWidget(parent), pixmap_(imageResource) {
@@ -21,4 +21,4 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, pixmap_);
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class PictureBox final : public QWidget {
   Q_OBJECT
@@ -27,4 +27,4 @@ class PictureBox final : public QWidget {
   QPixmap pixmap_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

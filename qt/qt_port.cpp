@@ -4,93 +4,94 @@
 
 #include "qt_port.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QFile>
 #include <QUrl>
 #include <array>
-#include <filesystem>
-#include <system_error>
+#include <string>
 
 #include "about_window.h"
 #include "data_dirs.h"
-#include "dispatch.h"
 #include "qt_convert.h"
 #include "title_bar.h"
+#include "web_address.h"
 
-namespace trelavka {
-
+namespace trelavka::qt {
 namespace {
 
-std::filesystem::path nativePath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-
+// The full path of a sound the rules name, or empty when no folder has it.
 QString soundFile(std::string_view file) {
-  std::error_code ec;
-  const std::filesystem::path program = nativePath(QCoreApplication::applicationDirPath());
-  const std::array<std::filesystem::path, 3> folders = {
-      std::filesystem::current_path(ec),
+  const QString program = QCoreApplication::applicationDirPath();
+  const std::array<std::string, 3> folders = {
+      QDir::currentPath().toStdString(),
       // Relative to the program, so the package and an install under any prefix agree.
-      program.empty() ? program : (program / TRELAVKA_DATA_FROM_PROGRAM).lexically_normal(),
-      program,
+      program.isEmpty()
+          ? std::string()
+          : QDir::cleanPath(program + u'/' + QString::fromUtf8(TRELAVKA_DATA_FROM_PROGRAM))
+                .toStdString(),
+      program.toStdString(),
   };
-  return QFile::decodeName(locateDataFile(folders, file).string().c_str());
+  const view::DataFolders where{.folders = folders, .isFolder = [](const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isDir();
+  }};
+  const auto found = view::findDataFile(where, file);
+  return found ? QString::fromStdString(*found) : QString();
 }
 
 }  // namespace
 
-QtPort::QtPort() = default;
+Port::Port() = default;
 
-QtPort::~QtPort() { delete about_.data(); }
+Port::~Port() { delete about_.data(); }
 
-void QtPort::attach(QWidget* mainWindow, Dispatch* dispatch) {
+void Port::attach(QWidget* mainWindow, view::EventRelay* relay) {
   mainWindow_ = mainWindow;
-  dispatch_ = dispatch;
+  relay_ = relay;
 }
 
-AboutWindow* QtPort::aboutWindow() const { return about_.data(); }
+AboutWindow* Port::aboutWindow() const { return about_.data(); }
 
-void QtPort::showMessage(std::string_view title, std::string_view text) {
+void Port::showMessage(std::string_view title, std::string_view text) {
   // Every box, the welcome box too, is transient for its own main window, so
   // that the window manager keeps it with that window and not with another
   // copy's. Before its first show the window is already placed, and the toolkit
-  // makes it exist, unmapped, for the box to name.
-  QWidget* parent = mainWindow_.data();
-  QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent);
+  // makes it exist, unmapped, for the box to name. The toolkit centres the box
+  // on it and keeps it on the screen, as view/placement.h would.
+  QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, mainWindow_.data());
   box.setTextFormat(Qt::PlainText);
   box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a picture on the button
   fitTitle(box);
   box.exec();
 }
 
-void QtPort::playSound(std::string_view path) { sound_.play(soundFile(path)); }
+// A file that is not there stops the old sound all the same.
+void Port::playSound(std::string_view path) { sound_.play(soundFile(path)); }
 
-void QtPort::openAddress(std::string_view address) {
-  // The address is written as a player reads it ("www..."): let Qt add the scheme.
+void Port::openAddress(std::string_view address) {
   // No browser, or one that fails: nothing to tell the player.
-  QDesktopServices::openUrl(QUrl::fromUserInput(qs(address)));
+  QDesktopServices::openUrl(QUrl(qs(view::webAddress(address))));
 }
 
-void QtPort::openAbout() {
+void Port::openAbout() {
   about_ = new AboutWindow();
-  QObject::connect(about_.data(), &AboutWindow::clicked, about_.data(),
-                   [this](AboutTarget target) {
-                     if (dispatch_ != nullptr) dispatch_->clickAbout(target);
-                   });
+  QObject::connect(about_.data(), &AboutWindow::clicked, about_.data(), [this](AboutTarget target) {
+    if (relay_ != nullptr) relay_->clickAbout(target);
+  });
   about_->show();
 }
 
-void QtPort::raiseAbout() {
+void Port::raiseAbout() {
   if (!about_) return;
   about_->show();
   about_->raise();
   about_->activateWindow();
 }
 
-void QtPort::closeAbout() {
+void Port::closeAbout() {
   if (!about_) return;
   about_->hide();
   // Often asked from inside one of the window's own events.
@@ -98,10 +99,10 @@ void QtPort::closeAbout() {
   about_ = nullptr;
 }
 
-void QtPort::quit() {
+void Port::quit() {
   closeAbout();
   if (mainWindow_) mainWindow_->close();
   QCoreApplication::exit(0);
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

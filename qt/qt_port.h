@@ -10,23 +10,23 @@
 #include <QWidget>
 
 #include "port.h"
+#include "relay.h"
 #include "sound_player.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class AboutWindow;
-class Dispatch;
 
-class QtPort final : public Port {
+class Port final : public trelavka::Port {
  public:
-  QtPort();
-  ~QtPort() override;
-  QtPort(const QtPort&) = delete;
-  QtPort& operator=(const QtPort&) = delete;
+  Port();
+  ~Port() override;
+  Port(const Port&) = delete;
+  Port& operator=(const Port&) = delete;
 
   // Boxes centre on the main window once it is shown; the about window's
-  // clicks go to the rules through the dispatch.
-  void attach(QWidget* mainWindow, Dispatch* dispatch);
+  // clicks go to the rules through the relay.
+  void attach(QWidget* mainWindow, view::EventRelay* relay);
 
   AboutWindow* aboutWindow() const;
   const SoundPlayer& sound() const { return sound_; }
@@ -41,9 +41,9 @@ class QtPort final : public Port {
 
  private:
   QPointer<QWidget> mainWindow_;
-  Dispatch* dispatch_ = nullptr;
+  view::EventRelay* relay_ = nullptr;
   QPointer<AboutWindow> about_;
   SoundPlayer sound_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -4,19 +4,28 @@
 
 #include "session.h"
 
+#include <QTimer>
+
 #include "about_window.h"
 
-namespace trelavka {
+namespace trelavka::qt {
+namespace {
+
+view::EventRelay::Post postTo(QObject& context) {
+  return [&context](std::function<void()> task) { QTimer::singleShot(0, &context, std::move(task)); };
+}
+
+}  // namespace
 
 Session::Session(double timeScale)
     : game_(model_, port_),
-      dispatch_(game_),
-      window_(model_, dispatch_),
-      clock_(model_, [this](Timer t) { dispatch_.tick(t); }, timeScale) {
-  port_.attach(&window_, &dispatch_);
+      relay_(game_, postTo(tasks_)),
+      window_(model_, relay_),
+      clock_(model_, [this](Timer t) { relay_.tick(t); }, postTo(tasks_), timeScale) {
+  port_.attach(&window_, &relay_);
 }
 
 // The about window goes first: its events lead back into the rules.
 Session::~Session() { delete port_.aboutWindow(); }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -2,18 +2,21 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One run of the game: the model, the rules, the main window, the clock that
-// drives the timers and the port to the outside world, wired together.
+// One run of the game: the model, the rules, the relay into them, the main
+// window, the clock that drives the timers and the port to the outside
+// world, wired together.
 #pragma once
 
+#include <QObject>
+
 #include "clock.h"
-#include "dispatch.h"
 #include "game.h"
 #include "main_window.h"
 #include "model.h"
 #include "qt_port.h"
+#include "relay.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class Session {
  public:
@@ -28,18 +31,21 @@ class Session {
 
   Model& model() { return model_; }
   Game& game() { return game_; }
-  Dispatch& dispatch() { return dispatch_; }
+  view::EventRelay& relay() { return relay_; }
   MainWindow& window() { return window_; }
-  QtClock& clock() { return clock_; }
-  QtPort& port() { return port_; }
+  Clock& clock() { return clock_; }
+  Port& port() { return port_; }
+  // What the relay and the clock post to the event loop is delivered to this.
+  QObject& tasks() { return tasks_; }
 
  private:
   Model model_;
-  QtPort port_;
+  Port port_;
   Game game_;
-  Dispatch dispatch_;
+  QObject tasks_;
+  view::EventRelay relay_;
   MainWindow window_;
-  QtClock clock_;
+  Clock clock_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <array>
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 struct TitleBar {
@@ -57,4 +57,4 @@ void fitTitle(QMessageBox& box) {
                 0, 1, grid->columnCount());
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

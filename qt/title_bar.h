@@ -9,7 +9,7 @@
 
 class QMessageBox;
 
-namespace trelavka {
+namespace trelavka::qt {
 
 // The client width at which each of the common window managers shows `title`
 // whole, with its own title font and buttons.
@@ -19,4 +19,4 @@ int widthForTitle(const QString& title);
 // Call before the box is shown.
 void fitTitle(QMessageBox& box);
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

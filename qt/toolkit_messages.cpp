@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 // Logging categories whose every message is about the sound devices.
@@ -53,4 +53,4 @@ void quietToolkitMessages() {
   if (previous != handle) passOn = previous;  // a second call must not loop
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

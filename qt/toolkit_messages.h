@@ -6,10 +6,10 @@
 // device, no browser) off the terminal; every other message passes.
 #pragma once
 
-namespace trelavka {
+namespace trelavka::qt {
 
 // Call first thing in main(). TRELAVKA_TOOLKIT_MESSAGES=1 in the environment
 // lets everything through.
 void quietToolkitMessages();
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -102,18 +102,41 @@ constexpr std::optional<Enum> lookUp(const std::array<std::string_view, N>& name
   return std::nullopt;
 }
 
-inline std::optional<Counter> counterNamed(std::string_view s) {
+constexpr std::optional<Counter> counterNamed(std::string_view s) {
   return lookUp(kCounterNames, s, counterAt);
 }
-inline std::optional<Picture> pictureNamed(std::string_view s) {
+constexpr std::optional<Picture> pictureNamed(std::string_view s) {
   return lookUp(kPictureNames, s, pictureAt);
 }
-inline std::optional<Button> buttonNamed(std::string_view s) {
+constexpr std::optional<Button> buttonNamed(std::string_view s) {
   return lookUp(kButtonNames, s, buttonAt);
 }
-inline std::optional<Flag> flagNamed(std::string_view s) { return lookUp(kFlagNames, s, flagAt); }
-inline std::optional<Label> labelNamed(std::string_view s) {
+constexpr std::optional<Flag> flagNamed(std::string_view s) { return lookUp(kFlagNames, s, flagAt); }
+constexpr std::optional<Label> labelNamed(std::string_view s) {
   return lookUp(kLabelNames, s, labelAt);
+}
+
+// Every name finds its own control again: no name is written twice or
+// shadowed by an earlier one.
+template <typename Enum, std::size_t N>
+constexpr bool namesLookBackUp(const std::array<std::string_view, N>& names,
+                               Enum (*at)(std::size_t)) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (lookUp(names, names[i], at) != at(i)) return false;
+  }
+  return true;
+}
+static_assert(namesLookBackUp(kCounterNames, counterAt) && namesLookBackUp(kPictureNames, pictureAt) &&
+              namesLookBackUp(kTimerNames, timerAt) && namesLookBackUp(kButtonNames, buttonAt) &&
+              namesLookBackUp(kLabelNames, labelAt) && namesLookBackUp(kFlagNames, flagAt));
+
+// The control of that name, found when compiling: a name that is no control
+// of its kind stops the build here.
+template <typename Enum, std::size_t N>
+consteval Enum resolve(const std::array<std::string_view, N>& names, std::string_view wanted,
+                       Enum (*at)(std::size_t)) {
+  if (const std::optional<Enum> found = lookUp(names, wanted, at)) return *found;
+  throw "no control has this name";
 }
 
 }  // namespace trelavka

@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the rules cannot do by themselves. The Qt front end and the headless
-// toolkit each implement this; nothing else of the outside world reaches the rules.
+// What the rules cannot do by themselves. Each front end (Qt on Linux, Win32,
+// the browser's) and the headless toolkit implement this; nothing else of the
+// outside world reaches the rules.
 #pragma once
 
 #include <string_view>

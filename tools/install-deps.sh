@@ -19,6 +19,8 @@ packages=(
   # cannot name (and so cannot waive by its own rule) the thread-local blocks
   # the loader hands out to libraries loaded later, such as libjpeg's
   clang libclang-rt-14-dev libc6-dbg
+  # the mutation check's many rebuilds of one tree (tools/mutate.py builds through it)
+  ccache
   # the one bundled UI font (sans-serif with Czech glyphs)
   fonts-liberation2
   # running without a display, driving the window, screenshots

@@ -4,27 +4,38 @@
 
 #include "data_dirs.h"
 
-#include <system_error>
+namespace trelavka::view {
+namespace {
 
-namespace trelavka {
+std::string joined(const std::string& folder, std::string_view relative, char separator) {
+  std::string path = folder;
+  if (path.back() != separator) path += separator;
+  for (const char c : relative) path += c == '/' ? separator : c;
+  return path;
+}
 
-std::optional<std::filesystem::path> findDataFolder(
-    std::span<const std::filesystem::path> folders) {
-  for (const auto& folder : folders) {
-    // An empty path would stand for the working folder a second time.
+}  // namespace
+
+std::optional<std::string> findDataFile(const DataFolders& where, std::string_view file) {
+  const std::size_t slash = file.rfind('/');
+  const std::string_view folderOfFile = slash == std::string_view::npos ? "" : file.substr(0, slash);
+  for (const std::string& folder : where.folders) {
     if (folder.empty()) continue;
-    // An unreadable folder is just not the one; nothing to throw about.
-    std::error_code ec;
-    if (std::filesystem::is_directory(folder / "data", ec)) return folder;
+    if (where.isFolder(joined(folder, folderOfFile, where.separator))) {
+      return joined(folder, file, where.separator);
+    }
   }
   return std::nullopt;
 }
 
-std::filesystem::path locateDataFile(std::span<const std::filesystem::path> folders,
-                                     std::string_view file) {
-  const std::filesystem::path relative(file);
-  const auto folder = findDataFolder(folders);
-  return folder ? *folder / relative : relative;
+std::optional<Sound> loadSound(const DataFolders& where, std::string_view file) {
+  std::optional<std::string> path = findDataFile(where, file);
+  if (!path) return std::nullopt;
+  const std::optional<std::string> bytes = where.read(*path, kMaxWavBytes);
+  if (!bytes) return std::nullopt;
+  std::optional<Pcm> pcm = decodeWav(*bytes);
+  if (!pcm) return std::nullopt;
+  return Sound{std::move(*path), std::move(*pcm)};
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::view

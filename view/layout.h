@@ -11,6 +11,9 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <variant>
+
+#include "controls.h"
 
 namespace trelavka::layout {
 
@@ -37,7 +40,8 @@ constexpr Pixels toPixels(Twips t) {
 
 enum class Kind : std::uint8_t {
   Caption,  // a label that never changes
-  Counter,  // a disabled text field showing a counter of the model
+  Counter,  // a disabled text field showing a counter of the model: the player
+            // reads it but can neither focus nor type into it
   Button,
   Picture,
   Result,   // a label the model shows when the game ends
@@ -60,18 +64,51 @@ constexpr const FontStyle& fontStyle(Font f) { return kFonts[static_cast<std::si
 // The client area below the menu bar.
 inline constexpr Twips kClient{0, 0, 9945, 7440};
 
+// What a row stands for in the model: the counter, button, picture or result
+// label of its name. A caption stands for nothing the rules touch.
+using Shows = std::variant<std::monostate, Counter, Button, Picture, Label>;
+
 struct Control {
-  std::string_view name;       // as the rules name it (controls.h)
+  std::string_view name;          // as the rules name it (controls.h)
   Kind kind;
-  std::string_view container;  // empty: the window's client area
+  Shows shows;
+  Picture container;              // Picture::None: the window's client area
   Twips place;
   std::string_view caption{};
   std::string_view tooltip{};
-  std::string_view image{};    // file name under assets/images
+  std::string_view image{};       // file name under assets/images
   Font font = Font::Window;
 };
 
-using K = Kind;
+// The rows are made by these, which find the model's control of each name
+// when compiling: a misspelt name, or one of another kind, does not build.
+consteval Picture containerNamed(std::string_view container) {
+  return container.empty() ? Picture::None : resolve(kPictureNames, container, pictureAt);
+}
+consteval Control caption(std::string_view name, Twips place, std::string_view text) {
+  return {name, Kind::Caption, std::monostate{}, Picture::None, place, text, {}, {}, Font::Caption};
+}
+consteval Control counter(std::string_view name, Twips place, std::string_view tooltip = {}) {
+  return {name, Kind::Counter, resolve(kCounterNames, name, counterAt), Picture::None, place, {},
+          tooltip};
+}
+consteval Control button(std::string_view name, Twips place, std::string_view text,
+                         std::string_view tooltip = {}) {
+  return {name, Kind::Button, resolve(kButtonNames, name, buttonAt), Picture::None, place, text,
+          tooltip};
+}
+consteval Control picture(std::string_view name, std::string_view container, Twips place,
+                          std::string_view image, std::string_view tooltip = {}) {
+  return {name, Kind::Picture, resolve(kPictureNames, name, pictureAt), containerNamed(container),
+          place, {}, tooltip, image};
+}
+consteval Control result(std::string_view name, std::string_view container, Twips place,
+                         std::string_view text) {
+  return {name, Kind::Result, resolve(kLabelNames, name, labelAt), containerNamed(container),
+          place, text, {}, {}, Font::Result};
+}
+
+inline constexpr std::string_view kTitle = "Trelavka";
 
 inline constexpr std::string_view kTipNetwork = "Přidává 5 k popularitě";
 inline constexpr std::string_view kTipPhone =
@@ -79,92 +116,103 @@ inline constexpr std::string_view kTipPhone =
 
 inline constexpr std::array<Control, 44> kControls{{
     // The control strip.
-    {"Label1", K::Caption, "", {120, 60, 975, 255}, "Peníze", {}, {}, Font::Caption},
-    {"Text1", K::Counter, "", {1560, 60, 1455, 225}, {}, "Tvoje money"},
-    {"Label2", K::Caption, "", {120, 480, 1455, 255}, "Obyvatelstvo", {}, {}, Font::Caption},
-    {"Text2", K::Counter, "", {1560, 480, 1455, 225}, {}, "Počet obyvatel tvé vesnice"},
-    {"Label3", K::Caption, "", {120, 900, 1155, 255}, "Popularita", {}, {}, Font::Caption},
-    {"Text3", K::Counter, "", {1560, 900, 1455, 225}, {}, "Jak tě lidi milujou nebo nenávidiou"},
-    {"Label4", K::Caption, "", {4920, 60, 495, 195}, "Den", {}, {}, Font::Caption},
-    {"Text4", K::Counter, "", {5460, 60, 975, 225}},
-    {"Command1", K::Button, "", {3165, 45, 1635, 435}, "Další měsíc",
-     "Tímto tlačítkem se dostaneš do dalšího měsíce"},
-    {"Command2", K::Button, "", {4920, 555, 1650, 435}, "Start hry"},
-    {"Command3", K::Button, "", {4920, 540, 1665, 450}, "Pauza"},
-    {"Picture16", K::Picture, "", {7920, 60, 1575, 315}, {}, kTipNetwork, "banner-sewerage-red.gif"},
-    {"Picture17", K::Picture, "", {7920, 480, 1515, 315}, {}, kTipNetwork, "banner-gas-red.gif"},
-    {"Picture18", K::Picture, "", {7920, 900, 1515, 315}, {}, kTipPhone, "banner-phone-red.gif"},
-    {"Picture19", K::Picture, "", {7920, 60, 1575, 315}, {}, kTipNetwork, "banner-sewerage-blue.gif"},
-    {"Picture20", K::Picture, "", {7920, 480, 1575, 315}, {}, kTipNetwork, "banner-gas-blue.gif"},
-    {"Picture21", K::Picture, "", {7920, 900, 1575, 315}, {}, kTipPhone, "banner-phone-blue.gif"},
+    caption("Label1", {120, 60, 975, 255}, "Peníze"),
+    counter("Text1", {1560, 60, 1455, 225}, "Tvoje money"),
+    caption("Label2", {120, 480, 1455, 255}, "Obyvatelstvo"),
+    counter("Text2", {1560, 480, 1455, 225}, "Počet obyvatel tvé vesnice"),
+    caption("Label3", {120, 900, 1155, 255}, "Popularita"),
+    counter("Text3", {1560, 900, 1455, 225}, "Jak tě lidi milujou nebo nenávidiou"),
+    caption("Label4", {4920, 60, 495, 195}, "Den"),
+    counter("Text4", {5460, 60, 975, 225}),
+    button("Command1", {3165, 45, 1635, 435}, "Další měsíc",
+           "Tímto tlačítkem se dostaneš do dalšího měsíce"),
+    button("Command2", {4920, 555, 1650, 435}, "Start hry"),
+    button("Command3", {4920, 540, 1665, 450}, "Pauza"),
+    picture("Picture16", "", {7920, 60, 1575, 315}, "banner-sewerage-red.gif", kTipNetwork),
+    picture("Picture17", "", {7920, 480, 1515, 315}, "banner-gas-red.gif", kTipNetwork),
+    picture("Picture18", "", {7920, 900, 1515, 315}, "banner-phone-red.gif", kTipPhone),
+    picture("Picture19", "", {7920, 60, 1575, 315}, "banner-sewerage-blue.gif", kTipNetwork),
+    picture("Picture20", "", {7920, 480, 1575, 315}, "banner-gas-blue.gif", kTipNetwork),
+    picture("Picture21", "", {7920, 900, 1575, 315}, "banner-phone-blue.gif", kTipPhone),
     // The town map: 15 twips taller than the room left, so the window cuts its last row.
-    {"Picture1", K::Picture, "", {0, 1320, 9945, 6135}, {}, {}, "map.gif"},
+    picture("Picture1", "", {0, 1320, 9945, 6135}, "map.gif"),
     // On the map, below every picture.
-    {"Label5", K::Result, "Picture1", {3660, 540, 2745, 555}, "PROHRÁLS", {}, {}, Font::Result},
-    {"Label6", K::Result, "Picture1", {3840, 1200, 2415, 555}, "VYHRÁLS", {}, {}, Font::Result},
-    {"Picture2", K::Picture, "Picture1", {360, 4740, 975, 1095}, {},
-     "POLICIE - Přidává 10 k popularitě (nutné na stavbu Hi-Tech radnice)", "police.gif"},
-    {"Picture3", K::Picture, "Picture1", {2040, 4920, 1095, 1095}, {},
-     "HASIČI - Přdává 15 k popularitě", "fire-station.gif"},
-    {"Picture4", K::Picture, "Picture1", {7020, 4620, 1155, 1455}, {},
-     "NEMOCNICE - přidává 15 k popularitě a 100 k obyvatelstvu (nutné pro Hi-TEch radnici)",
-     "hospital.gif"},
-    {"Picture5", K::Picture, "Picture1", {5280, 3600, 1035, 615}, {},
-     "OBCHOD - Přidává 5 k popularitě a každý měsíc 50 000 do městské kasy", "shop.gif"},
-    {"Picture6", K::Picture, "Picture1", {5940, 5160, 435, 495}, {}, {}, "house-yellow.gif"},
-    {"Picture7", K::Picture, "Picture1", {3780, 5100, 855, 495}, {}, {}, "house-mauve.gif"},
-    {"Picture8", K::Picture, "Picture1", {8940, 5160, 855, 735}, {}, {}, "house-mauve-pond.gif"},
-    {"Picture9", K::Picture, "Picture1", {5340, 5580, 855, 495}, {}, {}, "house-orange.gif"},
-    {"Picture10", K::Picture, "Picture1", {6360, 1620, 3255, 2535}, {},
-     "SÍDLIŠTĚ - přidává 5 k popularitě a 300 k obyvatelstvu (Nutné pro moderní radnici a "
-     "hypermarket)",
-     "estate.gif"},
+    result("Label5", "Picture1", {3660, 540, 2745, 555}, "PROHRÁLS"),
+    result("Label6", "Picture1", {3840, 1200, 2415, 555}, "VYHRÁLS"),
+    picture("Picture2", "Picture1", {360, 4740, 975, 1095}, "police.gif",
+            "POLICIE - Přidává 10 k popularitě (nutné na stavbu Hi-Tech radnice)"),
+    picture("Picture3", "Picture1", {2040, 4920, 1095, 1095}, "fire-station.gif",
+            "HASIČI - Přdává 15 k popularitě"),
+    picture("Picture4", "Picture1", {7020, 4620, 1155, 1455}, "hospital.gif",
+            "NEMOCNICE - přidává 15 k popularitě a 100 k obyvatelstvu (nutné pro Hi-TEch radnici)"),
+    picture("Picture5", "Picture1", {5280, 3600, 1035, 615}, "shop.gif",
+            "OBCHOD - Přidává 5 k popularitě a každý měsíc 50 000 do městské kasy"),
+    picture("Picture6", "Picture1", {5940, 5160, 435, 495}, "house-yellow.gif"),
+    picture("Picture7", "Picture1", {3780, 5100, 855, 495}, "house-mauve.gif"),
+    picture("Picture8", "Picture1", {8940, 5160, 855, 735}, "house-mauve-pond.gif"),
+    picture("Picture9", "Picture1", {5340, 5580, 855, 495}, "house-orange.gif"),
+    picture("Picture10", "Picture1", {6360, 1620, 3255, 2535}, "estate.gif",
+            "SÍDLIŠTĚ - přidává 5 k popularitě a 300 k obyvatelstvu (Nutné pro moderní radnici a "
+            "hypermarket)"),
     // Laid over the estate's top, it adds the new storeys.
-    {"Picture29", K::Picture, "Picture10", {15, 60, 3165, 855}, {},
-     "SÍDLIŠTĚ SE ZVĚTŠENOU KAPACITOU - Přidáva 200 k obyvatelstvu", "estate-enlarged.gif"},
-    {"Picture11", K::Picture, "Picture1", {3150, 2010, 1875, 2565}, {},
-     "MODERNÍ RADNICE - přidává 5 k popularitě, 100 k obyvatelstvu (Nutné pro pořádání "
-     "festivalu)",
-     "town-hall.gif"},
-    {"Picture12", K::Picture, "Picture1", {780, 2910, 1995, 1305}, {},
-     "HYPERMARKET \"Kramlex\" - přidává 50 k obyvatelstvu a 200 000,-Kč měsíčne do pokladny, "
-     "ubírá 10 popularity",
-     "hypermarket.gif"},
-    {"Picture13", K::Picture, "Picture1", {5400, 3000, 435, 495}, {}, {}, "house-yellow.gif"},
-    {"Picture14", K::Picture, "Picture1", {6060, 4920, 855, 675}, {}, {}, "house-white-pond.gif"},
-    {"Picture15", K::Picture, "Picture1", {3300, 5400, 435, 495}, {}, {}, "house-blue.gif"},
-    {"Picture22", K::Picture, "Picture1", {6000, 2760, 435, 495}, {}, {}, "house-blue.gif"},
-    {"Picture23", K::Picture, "Picture1", {4260, 5580, 435, 495}, {}, {}, "house-yellow.gif"},
-    {"Picture24", K::Picture, "Picture1", {3060, 2175, 2295, 2400}, {},
-     "HI-TECH RADNICE - Přidává 10 k popularitě a 200 k obyvatelstvu", "hitech-town-hall.gif"},
-    {"Picture25", K::Picture, "Picture1", {8310, 4740, 840, 495}, {}, {}, "house-orange.gif"},
-    {"Picture26", K::Picture, "Picture1", {1950, 1440, 360, 735}, {},
-     "ROZHLEDNA - přidává 5 k popularitě", "lookout-tower.gif"},
-    {"Picture27", K::Picture, "Picture1", {1275, 4800, 825, 510}, {}, {}, "house-orange.gif"},
-    {"Picture28", K::Picture, "Picture1", {4860, 5130, 465, 480}, {}, {}, "house-blue.gif"},
-    {"Picture30", K::Picture, "Picture1", {8100, 5745, 675, 330}, {},
-     "HELIPORT - Patří k nemocnici s rozšířeným vybavením, přodává 100 k obyvatelstvu, 5 k "
-     "popularitě",
-     "heliport.gif"},
-    {"Picture31", K::Picture, "Picture1", {1740, 2460, 1185, 600}, {},
-     "KONCERT BRONTOVOX - Přidává 30 k popularitě", "stage.gif"},
+    picture("Picture29", "Picture10", {15, 60, 3165, 855}, "estate-enlarged.gif",
+            "SÍDLIŠTĚ SE ZVĚTŠENOU KAPACITOU - Přidáva 200 k obyvatelstvu"),
+    picture("Picture11", "Picture1", {3150, 2010, 1875, 2565}, "town-hall.gif",
+            "MODERNÍ RADNICE - přidává 5 k popularitě, 100 k obyvatelstvu (Nutné pro pořádání "
+            "festivalu)"),
+    picture("Picture12", "Picture1", {780, 2910, 1995, 1305}, "hypermarket.gif",
+            "HYPERMARKET \"Kramlex\" - přidává 50 k obyvatelstvu a 200 000,-Kč měsíčne do pokladny, "
+            "ubírá 10 popularity"),
+    picture("Picture13", "Picture1", {5400, 3000, 435, 495}, "house-yellow.gif"),
+    picture("Picture14", "Picture1", {6060, 4920, 855, 675}, "house-white-pond.gif"),
+    picture("Picture15", "Picture1", {3300, 5400, 435, 495}, "house-blue.gif"),
+    picture("Picture22", "Picture1", {6000, 2760, 435, 495}, "house-blue.gif"),
+    picture("Picture23", "Picture1", {4260, 5580, 435, 495}, "house-yellow.gif"),
+    picture("Picture24", "Picture1", {3060, 2175, 2295, 2400}, "hitech-town-hall.gif",
+            "HI-TECH RADNICE - Přidává 10 k popularitě a 200 k obyvatelstvu"),
+    picture("Picture25", "Picture1", {8310, 4740, 840, 495}, "house-orange.gif"),
+    picture("Picture26", "Picture1", {1950, 1440, 360, 735}, "lookout-tower.gif",
+            "ROZHLEDNA - přidává 5 k popularitě"),
+    picture("Picture27", "Picture1", {1275, 4800, 825, 510}, "house-orange.gif"),
+    picture("Picture28", "Picture1", {4860, 5130, 465, 480}, "house-blue.gif"),
+    picture("Picture30", "Picture1", {8100, 5745, 675, 330}, "heliport.gif",
+            "HELIPORT - Patří k nemocnici s rozšířeným vybavením, přodává 100 k obyvatelstvu, 5 k "
+            "popularitě"),
+    picture("Picture31", "Picture1", {1740, 2460, 1185, 600}, "stage.gif",
+            "KONCERT BRONTOVOX - Přidává 30 k popularitě"),
 }};
 
-// Every place is a whole number of pixels, and every container comes before
-// what it holds.
-constexpr bool wellFormed() {
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
-    if (kControls[i].name.empty()) return false;
-    const Twips& t = kControls[i].place;
-    for (int v : {t.left, t.top, t.width, t.height}) {
-      if (v % kTwipsPerPixel != 0) return false;
-    }
-    if (kControls[i].container.empty()) continue;
-    bool found = false;
-    for (std::size_t j = 0; j < i; ++j) found = found || kControls[j].name == kControls[i].container;
-    if (!found) return false;
+constexpr bool wholePixels(const Twips& t) {
+  for (int v : {t.left, t.top, t.width, t.height}) {
+    if (v % kTwipsPerPixel != 0) return false;
   }
   return true;
+}
+
+// Every place is a whole number of pixels, every name is another control's,
+// every container comes before what it holds, and each counter, button,
+// picture and result label of the model has exactly one row.
+constexpr bool wellFormed() {
+  if (!wholePixels(kClient)) return false;
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    const Control& c = kControls[i];
+    if (c.name.empty() || !wholePixels(c.place)) return false;
+    bool containerBefore = c.container == Picture::None;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (kControls[j].name == c.name) return false;
+      containerBefore = containerBefore || kControls[j].shows == Shows{c.container};
+    }
+    if (!containerBefore) return false;
+  }
+  std::size_t modelled = 0;
+  for (const Control& c : kControls) {
+    if (c.kind == Kind::Caption) continue;
+    ++modelled;
+    for (const Control& other : kControls) {
+      if (&other != &c && other.shows == c.shows) return false;
+    }
+  }
+  return modelled == kCounterCount + kButtonCount + kPictureCount + kLabelCount;
 }
 static_assert(wellFormed());
 

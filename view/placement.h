@@ -2,26 +2,36 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where a top-level window goes on the screen: both front ends place theirs so.
+// Where a top-level window or a box goes on the screen; every front end
+// places all of its windows so.
 #pragma once
 
 #include <algorithm>
+#include <optional>
 
-namespace trelavka {
+#include "geometry.h"
 
-struct ScreenArea {
-  int x = 0, y = 0, width = 0, height = 0;
-};
+namespace trelavka::view {
 
-struct WindowPlace {
-  int x = 0, y = 0;
-};
+namespace placement_detail {
 
-// Centred on the area; a window larger than the area keeps its top-left
-// corner, and so its title and menu bar, on it.
-inline WindowPlace centredPlace(int width, int height, const ScreenArea& area) {
-  return {area.x + std::max(0, (area.width - width) / 2),
-          area.y + std::max(0, (area.height - height) / 2)};
+constexpr int along(int size, int areaStart, int areaSize, int screenStart, int screenEnd) {
+  const int centred = areaStart + (areaSize - size) / 2;
+  return std::max(std::min(centred, screenEnd - size), screenStart);
 }
 
-}  // namespace trelavka
+}  // namespace placement_detail
+
+// The top-left corner of a window `width` x `height` (its frame included
+// where the toolkit knows it). It is centred on the box's owner while that
+// is shown, else on `screen`, the work area of the screen it goes on, and
+// kept on that screen: a window that fits lies wholly on it; a larger one
+// keeps its top-left corner, and so its title and menu bar, on it.
+constexpr Point placeWindow(int width, int height, const Rect& screen,
+                            const std::optional<Rect>& shownOwner = std::nullopt) {
+  const Rect& area = shownOwner ? *shownOwner : screen;
+  return {placement_detail::along(width, area.left, area.width(), screen.left, screen.right),
+          placement_detail::along(height, area.top, area.height(), screen.top, screen.bottom)};
+}
+
+}  // namespace trelavka::view

@@ -4,6 +4,8 @@
 
 #include "relay.h"
 
+#include "menu_text.h"
+
 namespace trelavka::view {
 
 void EventRelay::choose(std::string_view menuItem) {
@@ -25,6 +27,8 @@ void EventRelay::clickAbout(AboutTarget target) {
   game_.clickAbout(target);
   settle();
 }
+
+void EventRelay::closeMainWindow() { choose(kQuitItem.name); }
 
 void EventRelay::settle() {
   // Inside a box (a nested event loop) the kept tick waits for the handler

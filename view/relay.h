@@ -26,6 +26,8 @@ class EventRelay {
   void press(Button button);
   void tick(Timer timer);
   void clickAbout(AboutTarget target);
+  // The main window's close box: it leaves the game as "Konec" does.
+  void closeMainWindow();
 
   Game& game() { return game_; }
 

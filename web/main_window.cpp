@@ -4,7 +4,6 @@
 
 #include "main_window.h"
 
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -42,10 +41,10 @@ MainWindow::MainWindow(Model& model) : model_(model) {
 MainWindow::~MainWindow() { model_.removeObserver(this); }
 
 void MainWindow::buildControls() {
-  std::map<std::string_view, int> containers{{"", kClientArea}};
   int caption = -1;  // the caption row just before a counter names it
   for (const layout::Control& row : layout::kControls) {
-    const int parent = containers.at(row.container);
+    const int parent =
+        row.container == Picture::None ? kClientArea : pictures_[index(row.container)];
     const std::string_view name = row.name;
     int element = -1;
     switch (row.kind) {
@@ -54,14 +53,14 @@ void MainWindow::buildControls() {
         break;
       case layout::Kind::Counter: {
         element = web_counter(parent, name.data(), name.size());
-        const Counter c = *counterNamed(name);
+        const Counter c = std::get<Counter>(row.shows);
         setText(element, model_.counterText(c));
         if (caption >= 0) web_label_for(caption, element);
         counters_[index(c)] = element;
         break;
       }
       case layout::Kind::Button: {
-        const Button b = *buttonNamed(name);
+        const Button b = std::get<Button>(row.shows);
         element = web_button(parent, name.data(), name.size(), row.caption.data(), row.caption.size(),
                              static_cast<int>(index(b)));
         web_set_shown(element, model_.button(b).shown);
@@ -72,14 +71,14 @@ void MainWindow::buildControls() {
       case layout::Kind::Picture: {
         const std::string image = std::string(WEB_IMAGE_FOLDER) + std::string(row.image);
         element = web_picture(parent, name.data(), name.size(), image.data(), image.size());
-        const Picture p = *pictureNamed(name);
+        const Picture p = std::get<Picture>(row.shows);
         web_set_shown(element, model_.shown(p));
         pictures_[index(p)] = element;
         break;
       }
       case layout::Kind::Result: {
         element = web_label(parent, name.data(), name.size(), row.caption.data(), row.caption.size());
-        const Label l = *labelNamed(name);
+        const Label l = std::get<Label>(row.shows);
         web_set_shown(element, model_.shown(l));
         results_[index(l)] = element;
         break;
@@ -93,7 +92,6 @@ void MainWindow::buildControls() {
       web_set_font(element, font.points, font.bold);
     }
     if (!row.tooltip.empty()) web_set_tooltip(element, row.tooltip.data(), row.tooltip.size());
-    containers[name] = element;
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include "about_window.h"
 
+#include "look.h"
+
 namespace trelavka::win32 {
 namespace {
 
@@ -11,18 +13,12 @@ constexpr wchar_t kClass[] = L"TrelavkaAbout";
 // Fixed: no sizing frame, no maximise or minimise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-AboutWindow* self(HWND hwnd) {
-  return reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-bool inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
-
 }  // namespace
 
 AboutWindow::AboutWindow(Clicked clicked)
-    : clicked_(std::move(clicked)), scale_{static_cast<int>(GetDpiForSystem())} {
+    : clicked_(std::move(clicked)), scale_(systemScale()), clicks_(scale_) {
   // The classic colour of an active window's border, as the window was drawn.
-  registerClass(kClass, windowProc, COLOR_ACTIVEBORDER, true);
+  registerClass(kClass, objectProc<AboutWindow>, COLOR_ACTIVEBORDER, true);
 
   windowFont_ = makeFont(layout::Font::Window, scale_);
   for (std::size_t row = 0; row < about::kControls.size(); ++row) {
@@ -30,26 +26,21 @@ AboutWindow::AboutWindow(Clicked clicked)
     if (c.points > 0) fonts_[row] = makeFont(c.points, c.bold, scale_);
   }
 
-  RECT outer = scale_.rect(about::kClient);
+  RECT outer = rectAt(scale_, about::kClient);
   AdjustWindowRectExForDpi(&outer, kStyle, FALSE, 0, static_cast<UINT>(scale_.dpi));
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  MONITORINFO mi{};
-  mi.cbSize = sizeof mi;
-  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
-  const RECT& area = mi.rcWork;
-  const int x = std::max<int>(area.left, area.left + (area.right - area.left - width) / 2);
-  const int y = std::max<int>(area.top, area.top + (area.bottom - area.top - height) / 2);
   const std::wstring title = wide(about::kTitle);
-  hwnd_ = CreateWindowExW(0, kClass, title.c_str(), kStyle, x, y, width, height, nullptr, nullptr,
-                          GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(0, kClass, title.c_str(), kStyle, 0, 0, outer.right - outer.left,
+                          outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr),
+                          this);
   if (hwnd_ == nullptr) return;
+  placeOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
 }
 
 AboutWindow::~AboutWindow() {
   if (hwnd_ != nullptr) {
+    // Gone for the rules already: its last messages must not reach them.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -70,31 +61,8 @@ void AboutWindow::raise() {
   SetActiveWindow(hwnd_);
 }
 
-LRESULT CALLBACK AboutWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* window = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  AboutWindow* window = self(hwnd);
-  if (window == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
-  return window->handle(msg, wp, lp);
-}
-
-int AboutWindow::targetAt(POINT p) const {
-  // The last row drawn is the one on top.
-  for (std::size_t row = about::kControls.size(); row-- > 0;) {
-    const about::Control& c = about::kControls[row];
-    if (!inside(scale_.rect(c.place), p)) continue;
-    return c.click ? static_cast<int>(*c.click) : -1;
-  }
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  return inside(client, p) ? static_cast<int>(AboutTarget::Form) : -1;
-}
-
-LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
-  const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+LRESULT AboutWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const view::Point at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -108,38 +76,29 @@ LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         POINT p{};
         GetCursorPos(&p);
         ScreenToClient(hwnd_, &p);
-        const bool link = targetAt(p) == static_cast<int>(AboutTarget::Address);
-        SetCursor(LoadCursorW(nullptr, link ? MAKEINTRESOURCEW(32515) /* IDC_CROSS */
-                                            : MAKEINTRESOURCEW(32512) /* IDC_ARROW */));
+        const bool cross = clicks_.pointerAt({p.x, p.y}) == view::Pointer::Crosshair;
+        SetCursor(LoadCursorW(nullptr, cross ? MAKEINTRESOURCEW(32515) /* IDC_CROSS */
+                                             : MAKEINTRESOURCEW(32512) /* IDC_ARROW */));
         return TRUE;
       }
       break;
     case WM_LBUTTONDOWN:
-      pressed_ = targetAt(at);
+      clicks_.press(at, true);
       SetCapture(hwnd_);
       return 0;
     case WM_LBUTTONUP: {
-      // A click is a press and a release over the same control.
-      const int pressed = pressed_;
-      pressed_ = -1;
       ReleaseCapture();
-      if (pressed >= 0 && targetAt(at) == pressed) report(static_cast<AboutTarget>(pressed));
+      if (const auto target = clicks_.release(at, true)) report(*target);
       return 0;
     }
     case WM_CLOSE:
       // Reported, not done: the rules close the window.
       report(AboutTarget::CloseBox);
       return 0;
-    case WM_NCDESTROY: {
-      HWND gone = hwnd_;
-      SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return DefWindowProcW(gone, msg, wp, lp);
-    }
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 // The rules may destroy this window, and with it its callback, while the
@@ -154,17 +113,14 @@ void AboutWindow::paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   for (std::size_t row = 0; row < about::kControls.size(); ++row) {
     const about::Control& c = about::kControls[row];
-    RECT place = scale_.rect(c.place);
+    RECT place = rectAt(scale_, c.place);
     if (c.kind == about::Kind::Picture) {
-      // Unscaled from its top-left corner; the window clips what overhangs.
       drawImage(dc, image(c.content), place.left, place.top, scale_);
       continue;
     }
     HGDIOBJ old = SelectObject(dc, fonts_[row] != nullptr ? fonts_[row] : windowFont_);
-    // The address is plain black text, not a blue underlined link.
     SetTextColor(dc, c.kind == about::Kind::Link ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNTEXT));
     const std::wstring text = wide(c.content);
-    // An address too long for its box loses its tail, not its box.
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX |
                   (c.kind == about::Kind::Link ? DT_END_ELLIPSIS : 0));

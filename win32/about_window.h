@@ -12,13 +12,14 @@
 #include <array>
 #include <functional>
 
+#include "about_clicks.h"
 #include "about_layout.h"
 #include "game.h"
 #include "look.h"
 
 namespace trelavka::win32 {
 
-class AboutWindow {
+class AboutWindow final : public OwnWindow {
  public:
   using Clicked = std::function<void(AboutTarget)>;
 
@@ -29,23 +30,20 @@ class AboutWindow {
   AboutWindow(const AboutWindow&) = delete;
   AboutWindow& operator=(const AboutWindow&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
   void raise();
 
+  // Its window's messages.
+  LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
   void paint(HDC dc);
   void report(AboutTarget target);
-  // What a click at this point of the client area reports, if anything: -1 none.
-  int targetAt(POINT p) const;
 
   Clicked clicked_;
-  Scale scale_;
-  HWND hwnd_ = nullptr;
+  view::Scale scale_;
+  view::AboutClicks clicks_;
   HFONT windowFont_ = nullptr;
   std::array<HFONT, about::kControls.size()> fonts_{};  // by row; null: the window font
-  int pressed_ = -1;
 };
 
 }  // namespace trelavka::win32

@@ -2,44 +2,36 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Delivers the ticks of the model's timers in real time through SetTimer, on
-// the shared deadline schedule read against QueryPerformanceCounter: each
-// shot is re-armed for what is left to the next deadline, so the coarse
-// system timer neither drifts nor ticks early.
+// The model's timers in real time under Win32: the shared clock driver on
+// SetTimer shots (to a message-only window of the clock's own) and
+// QueryPerformanceCounter.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-
-#include "model.h"
-#include "schedule.h"
+#include "clock_driver.h"
 
 namespace trelavka::win32 {
 
-class Win32Clock final : private ModelObserver {
+class Clock final : private view::TimerPort {
  public:
-  using Sink = std::function<void(Timer)>;
+  Clock(Model& model, view::ClockDriver::Sink sink, view::EventRelay::Post post,
+        double timeScale = 1.0);
+  ~Clock();
+  Clock(const Clock&) = delete;
+  Clock& operator=(const Clock&) = delete;
 
-  // The timers' WM_TIMER messages go to the window, which hands them to onTimer().
-  Win32Clock(Model& model, HWND window, Sink sink, double timeScale = 1.0);
-  ~Win32Clock() override;
-  Win32Clock(const Win32Clock&) = delete;
-  Win32Clock& operator=(const Win32Clock&) = delete;
-
-  // False: not one of this clock's timer ids.
-  bool onTimer(UINT_PTR id);
+  // Its window's messages.
+  LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
-  void timerChanged(Timer t, bool on) override;
-  void arm(Timer t);
-  view::Nanos now() const;
+  view::Nanos now() const override;
+  void arm(Timer t, std::int64_t ms) override;
+  void cancel(Timer t) override;
 
-  Model& model_;
-  HWND window_;
-  Sink sink_;
-  view::TickSchedule schedule_;
   LARGE_INTEGER frequency_{};
+  HWND window_ = nullptr;
+  view::ClockDriver driver_;  // last: it arms the shots as it starts
 };
 
 }  // namespace trelavka::win32

@@ -7,20 +7,17 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <array>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "fonts.h"
+#include "placement.h"
 #include "resources.h"
 
 namespace trelavka::win32 {
 namespace {
-
-constexpr std::wstring_view kPreferredFace = L"MS Sans Serif";
-constexpr std::wstring_view kBundledFace = L"Liberation Sans";
-constexpr std::array<const wchar_t*, 2> kBundledFonts{L"LiberationSans-Regular.ttf",
-                                                       L"LiberationSans-Bold.ttf"};
 
 constexpr double kSmoothFrom = 14;
 
@@ -41,7 +38,7 @@ Resource rcdata(const wchar_t* name) {
 
 // The face Windows really picks for a name: it quietly substitutes another
 // for a face it lacks, so asking by name proves nothing.
-std::wstring realFace(std::wstring_view face) {
+std::wstring realFace(const std::wstring& face) {
   LOGFONTW lf{};
   lf.lfHeight = -11;
   lf.lfCharSet = EASTEUROPE_CHARSET;
@@ -100,14 +97,21 @@ std::wstring wide(std::string_view utf8) {
   return out;
 }
 
-RECT Scale::rect(layout::Twips t) const {
-  const layout::Pixels p = layout::toPixels(t);
-  return {px(p.x), px(p.y), px(p.x + p.width), px(p.y + p.height)};
+std::string narrow(std::wstring_view utf16) {
+  if (utf16.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
+                                    nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n,
+                      nullptr, nullptr);
+  return out;
 }
 
+view::Scale systemScale() { return {static_cast<int>(GetDpiForSystem())}; }
+
 void installFonts() {
-  for (const wchar_t* name : kBundledFonts) {
-    const Resource res = rcdata(name);
+  for (const std::string_view name : view::kBundledFontFiles) {
+    const Resource res = rcdata(wide(name).c_str());
     if (res.data == nullptr) continue;
     DWORD installed = 0;
     AddFontMemResourceEx(const_cast<void*>(res.data), res.size, nullptr, &installed);
@@ -115,13 +119,14 @@ void installFonts() {
 }
 
 const std::wstring& fontFace() {
-  static const std::wstring face = realFace(kPreferredFace) == kPreferredFace
-                                       ? std::wstring(kPreferredFace)
-                                       : std::wstring(kBundledFace);
+  static const std::wstring face = [] {
+    const std::wstring preferred = wide(view::kPreferredFace);
+    return wide(view::gameFace(realFace(preferred) == preferred));
+  }();
   return face;
 }
 
-HFONT makeFont(double points, bool bold, const Scale& scale) {
+HFONT makeFont(double points, bool bold, const view::Scale& scale) {
   LOGFONTW lf{};
   lf.lfHeight = -static_cast<LONG>(points * scale.dpi / 72.0 + 0.5);
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
@@ -133,7 +138,7 @@ HFONT makeFont(double points, bool bold, const Scale& scale) {
   return CreateFontIndirectW(&lf);
 }
 
-HFONT makeFont(layout::Font font, const Scale& scale) {
+HFONT makeFont(layout::Font font, const view::Scale& scale) {
   const layout::FontStyle& style = layout::fontStyle(font);
   return makeFont(style.points, style.bold, scale);
 }
@@ -147,11 +152,11 @@ const Image& image(std::string_view fileName) {
   return it->second;
 }
 
-void drawImage(HDC dc, const Image& img, int x, int y, const Scale& scale) {
+void drawImage(HDC dc, const Image& img, int x, int y, const view::Scale& scale) {
   if (img.bitmap == nullptr) return;
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, img.bitmap);
-  if (scale.dpi == USER_DEFAULT_SCREEN_DPI) {
+  if (scale.dpi == view::Scale::kTablesDpi) {
     BitBlt(dc, x, y, img.width, img.height, source, 0, 0, SRCCOPY);
   } else {
     // COLORONCOLOR drops and repeats whole pixels; the default would blur.
@@ -184,6 +189,22 @@ void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withI
   }
   wc.lpszClassName = name;
   RegisterClassExW(&wc);
+}
+
+void placeOnScreen(HWND window, HWND owner) {
+  RECT size{};
+  GetWindowRect(window, &size);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY), &mi);
+  std::optional<view::Rect> shownOwner;
+  RECT ownerRect{};
+  if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner) && GetWindowRect(owner, &ownerRect)) {
+    shownOwner = viewRect(ownerRect);
+  }
+  const view::Point at = view::placeWindow(size.right - size.left, size.bottom - size.top,
+                                           viewRect(mi.rcWork), shownOwner);
+  SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace trelavka::win32

@@ -3,36 +3,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's look under Win32 that belongs to no one window: text at the
-// Win32 boundary, the scale for the screen's DPI, the font, the images.
+// Win32 boundary, the font, the images, window classes and where windows go.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "geometry.h"
 #include "layout.h"
 
 namespace trelavka::win32 {
 
 // UTF-8 inside the game, UTF-16 at every W function.
 std::wstring wide(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
 
-// Places and sizes at 96 DPI grow with the screen's DPI.
-struct Scale {
-  int dpi = USER_DEFAULT_SCREEN_DPI;
-
-  int px(int px96) const { return MulDiv(px96, dpi, USER_DEFAULT_SCREEN_DPI); }
-  RECT rect(layout::Twips t) const;
-};
+inline RECT toRect(const view::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline view::Rect viewRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+// The tables' places at the window's dpi.
+inline RECT rectAt(const view::Scale& scale, layout::Twips t) { return toRect(scale.rect(t)); }
+view::Scale systemScale();
 
 // Loads the bundled faces from the .exe's resources; call once before any window.
 void installFonts();
-// "MS Sans Serif" where the system really has it, else the bundled face.
 const std::wstring& fontFace();
 // A font of the game's face; the caller deletes it.
-HFONT makeFont(double points, bool bold, const Scale& scale);
-HFONT makeFont(layout::Font font, const Scale& scale);
+HFONT makeFont(double points, bool bold, const view::Scale& scale);
+HFONT makeFont(layout::Font font, const view::Scale& scale);
 
 // A picture compiled into the .exe, decoded by the system; lives as long as the program.
 struct Image {
@@ -44,12 +44,69 @@ struct Image {
 const Image& image(std::string_view fileName);
 // Draws the image from (x, y) on, every pixel grown to whole screen pixels
 // (nearest neighbour), never smoothed.
-void drawImage(HDC dc, const Image& image, int x, int y, const Scale& scale);
+void drawImage(HDC dc, const Image& image, int x, int y, const view::Scale& scale);
 
 HICON gameIcon(int size);
 
 // Registers a window class once per process: the arrow cursor, the system
 // colour `background` (none when negative), the game's icon when asked for.
 void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon = false);
+
+// The object a window was made for (CreateWindowExW's last argument), kept
+// with the window from its first message on; call it from its procedure.
+template <typename T>
+T* windowObject(HWND hwnd, UINT msg, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  }
+  return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+template <typename T>
+LRESULT CALLBACK objectProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+// The handle of an object's own window, from its first message (inside
+// CreateWindowExW) until it is gone; objectProc keeps it.
+class OwnWindow {
+ public:
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  HWND hwnd_ = nullptr;
+
+  template <typename T>
+  friend LRESULT CALLBACK objectProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+};
+
+// A window procedure that hands every message to that object's
+// handle(hwnd, msg, wp, lp), until the window is gone.
+template <typename T>
+LRESULT CALLBACK objectProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  T* object = windowObject<T>(hwnd, msg, lp);
+  if (object == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  constexpr bool keepsHandle = std::is_base_of_v<OwnWindow, T>;
+  if constexpr (keepsHandle) {
+    if (msg == WM_NCCREATE) object->hwnd_ = hwnd;
+  }
+  const LRESULT result = object->handle(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if constexpr (keepsHandle) object->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+// A window that is never shown and only takes messages, for object->handle().
+template <typename T>
+HWND messageWindow(const wchar_t* className, T* object) {
+  registerClass(className, objectProc<T>, -1);
+  return CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                         GetModuleHandleW(nullptr), object);
+}
+
+// Moves a window to its place (view/placement.h) on the work area of its
+// screen: over `owner` while that is shown, else in the middle.
+void placeOnScreen(HWND window, HWND owner = nullptr);
 
 }  // namespace trelavka::win32

@@ -8,10 +8,12 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
-#include "clock.h"
 #include "layout.h"
+#include "look.h"
 #include "menu.h"
+#include "menu_text.h"
 
 namespace trelavka::win32 {
 namespace {
@@ -19,10 +21,8 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"Trelavka";
 constexpr wchar_t kCounterClass[] = L"TrelavkaCounter";
 constexpr wchar_t kPictureClass[] = L"TrelavkaPicture";
-constexpr wchar_t kTitle[] = L"Trelavka";
 // A fixed window: no sizing frame, no maximise or minimise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr UINT kRunTask = WM_APP + 1;
 
 // Command ids: menu items by their row in the menu table, controls by their
 // row in the layout table; clear of IDOK and IDCANCEL.
@@ -41,47 +41,29 @@ const layout::Control& rowOf(HWND control) {
   return *controlRow(static_cast<UINT>(GetDlgCtrlID(control)));
 }
 
-// No caption carries an access key; a literal '&' must stay one.
-std::wstring menuText(std::string_view caption, std::string_view shortcut) {
-  std::wstring text;
-  for (wchar_t c : wide(caption)) {
-    text += c;
-    if (c == L'&') text += L'&';
-  }
-  if (!shortcut.empty()) text += L"\t" + wide(shortcut);
+std::wstring menuText(const MenuItem& item) {
+  std::wstring text = wide(view::escapeAccessKeys(item.caption));
+  // The shortcut's own column, as the table writes it.
+  if (!item.shortcut.empty()) text += L"\t" + wide(item.shortcut);
   return text;
-}
-
-// "Ctrl+K" and the like: the only form the menu table uses.
-bool accelerator(std::string_view shortcut, ACCEL& out) {
-  constexpr std::string_view kCtrl = "Ctrl+";
-  if (shortcut.size() != kCtrl.size() + 1 || shortcut.substr(0, kCtrl.size()) != kCtrl) return false;
-  const char key = shortcut.back();
-  if (key < 'A' || key > 'Z') return false;
-  out.fVirt = FCONTROL | FVIRTKEY;
-  out.key = static_cast<WORD>(key);
-  return true;
-}
-
-MainWindow* self(HWND hwnd) {
-  return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 }  // namespace
 
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
-    : model_(model), relay_(relay), scale_{static_cast<int>(GetDpiForSystem())} {
-  registerClass(kWindowClass, windowProc, COLOR_BTNFACE, true);
+    : model_(model), relay_(relay), scale_(systemScale()) {
+  registerClass(kWindowClass, objectProc<MainWindow>, COLOR_BTNFACE, true);
   registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
   registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
 
-  const RECT client = scale_.rect(layout::kClient);
+  const RECT client = rectAt(scale_, layout::kClient);
   RECT outer = client;
   AdjustWindowRectExForDpi(&outer, kStyle, TRUE, 0, static_cast<UINT>(scale_.dpi));
-  hwnd_ = CreateWindowExW(0, kWindowClass, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  const std::wstring title = wide(layout::kTitle);
+  hwnd_ = CreateWindowExW(0, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                           outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                           GetModuleHandleW(nullptr), this);
   buildMenus();
@@ -114,7 +96,7 @@ void MainWindow::buildMenus() {
   for (std::size_t row = 0; row < kMenu.size(); ++row) {
     const MenuItem& item = kMenu[row];
     HMENU parent = item.parent.empty() ? bar : menus[item.parent];
-    const std::wstring text = menuText(item.caption, item.shortcut);
+    const std::wstring text = menuText(item);
     if (item.action == MenuAction::Submenu) {
       HMENU sub = CreatePopupMenu();
       AppendMenuW(parent, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
@@ -122,10 +104,10 @@ void MainWindow::buildMenus() {
       continue;
     }
     AppendMenuW(parent, MF_STRING, menuId(row), text.c_str());
-    ACCEL key{};
-    if (accelerator(item.shortcut, key)) {
-      key.cmd = static_cast<WORD>(menuId(row));
-      keys.push_back(key);
+    if (const auto shortcut = view::parseShortcut(item.shortcut)) {
+      const BYTE modifiers = shortcut->ctrl ? FCONTROL : 0;
+      keys.push_back({static_cast<BYTE>(FVIRTKEY | modifiers), static_cast<WORD>(shortcut->key),
+                      static_cast<WORD>(menuId(row))});
     }
   }
   SetMenu(hwnd_, bar);
@@ -140,14 +122,13 @@ void MainWindow::buildControls() {
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));
 
-  std::map<std::string_view, HWND> containers{{"", hwnd_}};
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
     const layout::Control& c = layout::kControls[row];
     // A container the system failed to create takes its pictures along.
-    HWND parent = containers[c.container];
+    HWND parent = c.container == Picture::None ? hwnd_ : pictures_[index(c.container)];
     if (parent == nullptr) continue;
-    const RECT r = scale_.rect(c.place);
+    const RECT r = rectAt(scale_, c.place);
     const auto create = [&](const wchar_t* cls, const std::wstring& text, DWORD style) {
       return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, r.left,
                              r.top, r.right - r.left, r.bottom - r.top, parent,
@@ -160,13 +141,12 @@ void MainWindow::buildControls() {
         control = create(L"STATIC", wide(c.caption), WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
         break;
       case layout::Kind::Counter: {
-        // Disabled: the player reads the counter but can neither focus nor type.
         control = create(kCounterClass, L"", WS_VISIBLE | WS_DISABLED);
-        counters_[index(*counterNamed(c.name))] = control;
+        counters_[index(std::get<Counter>(c.shows))] = control;
         break;
       }
       case layout::Kind::Button: {
-        const Button b = *buttonNamed(c.name);
+        const Button b = std::get<Button>(c.shows);
         const ButtonState s = model_.button(b);
         control = create(L"BUTTON", wide(c.caption),
                          BS_PUSHBUTTON | WS_TABSTOP | (s.shown ? WS_VISIBLE : 0) |
@@ -175,7 +155,7 @@ void MainWindow::buildControls() {
         break;
       }
       case layout::Kind::Picture: {
-        const Picture p = *pictureNamed(c.name);
+        const Picture p = std::get<Picture>(c.shows);
         control = create(kPictureClass, L"", WS_CLIPCHILDREN | (model_.shown(p) ? WS_VISIBLE : 0));
         pictures_[index(p)] = control;
         break;
@@ -184,7 +164,6 @@ void MainWindow::buildControls() {
         // Drawn by the map itself, below every picture on it.
         continue;
     }
-    containers[c.name] = control;
     if (control == nullptr) continue;
     // A later row lies above an earlier one.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -219,52 +198,15 @@ void MainWindow::addTooltip(HWND control, HWND parent, std::string_view text, bo
 }
 
 void MainWindow::showCentred() {
-  RECT w{};
-  GetWindowRect(hwnd_, &w);
-  MONITORINFO mi{};
-  mi.cbSize = sizeof mi;
-  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
-  const RECT& area = mi.rcWork;
-  const int width = w.right - w.left;
-  const int height = w.bottom - w.top;
-  // Larger than the screen: keep the title bar and the menu on it.
-  const int x = std::max<int>(area.left, area.left + (area.right - area.left - width) / 2);
-  const int y = std::max<int>(area.top, area.top + (area.bottom - area.top - height) / 2);
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  placeOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
 }
 
-void MainWindow::post(std::function<void()> task) {
-  tasks_.push_back(std::move(task));
-  PostMessageW(hwnd_, kRunTask, 0, 0);
-}
-
-LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* window = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  MainWindow* window = self(hwnd);
-  if (window == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
-  return window->handle(msg, wp, lp);
-}
-
-LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       command(LOWORD(wp), HIWORD(wp));
-      return 0;
-    case WM_TIMER:
-      if (clock_ != nullptr && clock_->onTimer(wp)) return 0;
-      break;
-    case kRunTask:
-      if (!tasks_.empty()) {
-        std::function<void()> task = std::move(tasks_.front());
-        tasks_.pop_front();
-        task();
-      }
       return 0;
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wp);
@@ -273,22 +215,13 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_CLOSE:
-      // The close box leaves the game as "Konec" does, about window included.
-      if (!relay_.game().ended()) {
-        for (std::size_t row = 0; row < kMenu.size(); ++row) {
-          if (kMenu[row].action == MenuAction::Quit) relay_.choose(kMenu[row].name);
-        }
-      }
+      relay_.closeMainWindow();
       if (relay_.game().ended()) ShowWindow(hwnd_, SW_HIDE);
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      break;
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 void MainWindow::command(UINT id, UINT code) {
@@ -298,18 +231,14 @@ void MainWindow::command(UINT id, UINT code) {
   }
   const layout::Control* row = controlRow(id);
   if (row == nullptr || row->kind != layout::Kind::Button || code != BN_CLICKED) return;
-  relay_.press(*buttonNamed(row->name));
+  relay_.press(std::get<Button>(row->shows));
 }
 
 // The counters and pictures are windows that only paint themselves, each
 // through its own member of the window that made it.
 template <void (MainWindow::*Paint)(HWND, HDC)>
 LRESULT CALLBACK MainWindow::paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-  }
-  MainWindow* window = self(hwnd);
+  MainWindow* window = windowObject<MainWindow>(hwnd, msg, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -334,7 +263,7 @@ void MainWindow::paintCounter(HWND hwnd, HDC dc) {
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
   RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
   FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNFACE));
-  const std::wstring text = wide(model_.counterText(*counterNamed(rowOf(hwnd).name)));
+  const std::wstring text = wide(model_.counterText(std::get<Counter>(rowOf(hwnd).shows)));
   HGDIOBJ old = SelectObject(dc, windowFont_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -356,10 +285,10 @@ void MainWindow::paintPicture(HWND hwnd, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   for (const layout::Control& c : layout::kControls) {
-    if (c.kind != layout::Kind::Result || c.container != row.name) continue;
-    if (!model_.shown(*labelNamed(c.name))) continue;
+    if (c.kind != layout::Kind::Result || layout::Shows{c.container} != row.shows) continue;
+    if (!model_.shown(std::get<Label>(c.shows))) continue;
     const std::wstring text = wide(c.caption);
-    RECT place = scale_.rect(c.place);
+    RECT place = rectAt(scale_, c.place);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   }
@@ -378,10 +307,9 @@ void MainWindow::pictureChanged(Picture p, bool shown) {
 
 void MainWindow::labelChanged(Label l, bool) {
   for (const layout::Control& c : layout::kControls) {
-    if (c.kind != layout::Kind::Result || labelNamed(c.name) != l) continue;
-    const Picture container = *pictureNamed(c.container);
-    RECT place = scale_.rect(c.place);
-    InvalidateRect(pictures_[index(container)], &place, FALSE);
+    if (c.kind != layout::Kind::Result || std::get<Label>(c.shows) != l) continue;
+    RECT place = rectAt(scale_, c.place);
+    InvalidateRect(pictures_[index(c.container)], &place, FALSE);
   }
 }
 

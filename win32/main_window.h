@@ -10,40 +10,33 @@
 #include <windows.h>
 
 #include <array>
-#include <deque>
-#include <functional>
 #include <string_view>
 
+#include "geometry.h"
 #include "look.h"
 #include "model.h"
 #include "relay.h"
 
 namespace trelavka::win32 {
 
-class Win32Clock;
-
-class MainWindow final : private ModelObserver {
+class MainWindow final : public OwnWindow, private ModelObserver {
  public:
   MainWindow(Model& model, view::EventRelay& relay);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
   HACCEL accelerators() const { return accelerators_; }
-  void setClock(Win32Clock* clock) { clock_ = clock; }
-
-  // Runs the task from the message loop, after the caller has returned.
-  void post(std::function<void()> task);
 
   // Shows the window in the middle of its screen's work area.
   void showCentred();
 
+  // Its window's messages.
+  LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   template <void (MainWindow::*Paint)(HWND, HDC)>
   static LRESULT CALLBACK paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
 
   void buildControls();
   void buildMenus();
@@ -59,9 +52,7 @@ class MainWindow final : private ModelObserver {
 
   Model& model_;
   view::EventRelay& relay_;
-  Win32Clock* clock_ = nullptr;
-  Scale scale_;
-  HWND hwnd_ = nullptr;
+  view::Scale scale_;
   HWND tooltip_ = nullptr;
   HACCEL accelerators_ = nullptr;
   HFONT windowFont_ = nullptr;
@@ -70,7 +61,6 @@ class MainWindow final : private ModelObserver {
   std::array<HWND, kCounterCount> counters_{};
   std::array<HWND, kPictureCount> pictures_{};
   std::array<HWND, kButtonCount> buttons_{};
-  std::deque<std::function<void()>> tasks_;
 };
 
 }  // namespace trelavka::win32

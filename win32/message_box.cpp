@@ -33,32 +33,27 @@ constexpr int kWiderFacePercent = 125;
 struct Box {
   bool done = false;
   HFONT font = nullptr;
-};
 
-LRESULT CALLBACK boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* box = reinterpret_cast<Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  switch (msg) {
-    case WM_NCCREATE:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-      break;
-    case WM_COMMAND:
-      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-        if (box != nullptr) box->done = true;
+  LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+      case WM_COMMAND:
+        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+          done = true;
+          return 0;
+        }
+        break;
+      case WM_CLOSE:
+        done = true;
         return 0;
-      }
-      break;
-    case WM_CLOSE:
-      if (box != nullptr) box->done = true;
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    default:
-      break;
+      case WM_CTLCOLORSTATIC:
+        SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      default:
+        break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
+};
 
 SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
   HGDIOBJ old = SelectObject(dc, font);
@@ -84,29 +79,14 @@ int titleNeeds(HDC dc, const std::wstring& title, UINT dpi) {
          MulDiv(kTitlePadding, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
-RECT centredOn(HWND owner, SIZE size) {
-  RECT area{};
-  if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
-    GetWindowRect(owner, &area);
-  } else {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &mi);
-    area = mi.rcWork;
-  }
-  const int x = area.left + (area.right - area.left - size.cx) / 2;
-  const int y = area.top + (area.bottom - area.top - size.cy) / 2;
-  return {x, y, x + size.cx, y + size.cy};
-}
-
 }  // namespace
 
 void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf8) {
-  registerClass(kClass, boxProc, COLOR_BTNFACE);
+  registerClass(kClass, objectProc<Box>, COLOR_BTNFACE);
   const std::wstring title = wide(titleUtf8);
   const std::wstring text = wide(textUtf8);
   const UINT dpi = owner != nullptr ? GetDpiForWindow(owner) : GetDpiForSystem();
-  const Scale scale{static_cast<int>(dpi)};
+  const view::Scale scale{static_cast<int>(dpi)};
 
   Box box;
   box.font = makeFont(layout::Font::Window, scale);
@@ -126,11 +106,10 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
 
   RECT outer{0, 0, clientWidth, clientHeight};
   AdjustWindowRectExForDpi(&outer, style, FALSE, exStyle, dpi);
-  const RECT at = centredOn(owner, {outer.right - outer.left, outer.bottom - outer.top});
 
-  HWND hwnd = CreateWindowExW(exStyle, kClass, title.c_str(), style, at.left, at.top,
-                              at.right - at.left, at.bottom - at.top, owner, nullptr,
-                              GetModuleHandleW(nullptr), &box);
+  HWND hwnd = CreateWindowExW(exStyle, kClass, title.c_str(), style, 0, 0, outer.right - outer.left,
+                              outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr),
+                              &box);
   if (hwnd == nullptr) {
     DeleteObject(box.font);
     return;
@@ -152,6 +131,7 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOk)),
                             GetModuleHandleW(nullptr), nullptr);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(box.font), FALSE);
+  placeOnScreen(hwnd, owner);
 
   const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);

@@ -14,7 +14,7 @@
 namespace trelavka::win32 {
 
 // Returns when the player has closed the box. The owner is disabled meanwhile;
-// its timers go on ticking. Centred on the owner when it is shown, else on its screen.
+// its timers go on ticking. Placed as view/placement.h places a box.
 void messageBox(HWND owner, std::string_view title, std::string_view text);
 
 }  // namespace trelavka::win32

@@ -8,18 +8,14 @@ namespace trelavka::win32 {
 
 Session::Session()
     : game_(model_, port_),
-      relay_(game_, [this](std::function<void()> task) { window_.post(std::move(task)); }),
+      relay_(game_, tasks_.poster()),
       window_(model_, relay_),
-      clock_(model_, window_.hwnd(), [this](Timer t) { relay_.tick(t); }) {
+      clock_(model_, [this](Timer t) { relay_.tick(t); }, tasks_.poster()) {
   port_.attach(window_.hwnd(), &relay_);
-  window_.setClock(&clock_);
 }
 
 // The about window goes first: its events lead back into the rules.
-Session::~Session() {
-  port_.closeAbout();
-  window_.setClock(nullptr);
-}
+Session::~Session() { port_.closeAbout(); }
 
 int Session::run() {
   HWND main = window_.hwnd();

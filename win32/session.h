@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One run of the game under Win32: the model, the rules, the main window, the
-// clock that drives the timers and the port to the outside world, wired together.
+// One run of the game under Win32: the model, the rules, the relay into them,
+// the main window, the clock that drives the timers and the port to the
+// outside world, wired together.
 #pragma once
 
 #include "clock.h"
@@ -11,6 +12,7 @@
 #include "main_window.h"
 #include "model.h"
 #include "relay.h"
+#include "tasks.h"
 #include "win32_port.h"
 
 namespace trelavka::win32 {
@@ -33,11 +35,12 @@ class Session {
 
  private:
   Model model_;
-  Win32Port port_;
+  Port port_;
   Game game_;
+  Tasks tasks_;
   view::EventRelay relay_;
   MainWindow window_;
-  Win32Clock clock_;
+  Clock clock_;
 };
 
 }  // namespace trelavka::win32

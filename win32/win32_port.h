@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 
 #include "about_window.h"
 #include "port.h"
@@ -17,12 +16,12 @@
 
 namespace trelavka::win32 {
 
-class Win32Port final : public Port {
+class Port final : public trelavka::Port {
  public:
-  Win32Port();
-  ~Win32Port() override;
-  Win32Port(const Win32Port&) = delete;
-  Win32Port& operator=(const Win32Port&) = delete;
+  Port();
+  ~Port() override;
+  Port(const Port&) = delete;
+  Port& operator=(const Port&) = delete;
 
   // Boxes are owned by the main window; the about window's clicks go to the
   // rules through the relay.
@@ -43,12 +42,5 @@ class Win32Port final : public Port {
   view::EventRelay* relay_ = nullptr;
   std::unique_ptr<AboutWindow> about_;
 };
-
-// Where a data file named relative to the working folder is: there when the
-// working folder has the file's folder (data\), else beside the .exe, so a
-// double-click or a shortcut without "Start in" finds it too. The same order
-// as view/data_dirs.h, written with the system's calls: std::filesystem
-// would add some 800 KB to the static .exe.
-std::wstring dataFile(std::string_view relative);
 
 }  // namespace trelavka::win32

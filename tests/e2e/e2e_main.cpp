@@ -12,12 +12,12 @@
 #include "toolkit_messages.h"
 
 int main(int argc, char* argv[]) {
-  trelavka::quietToolkitMessages();
+  trelavka::qt::quietToolkitMessages();
   QApplication app(argc, argv);
-  trelavka::readTextAsUtf8();
-  trelavka::installLook();
-  trelavka::Session session;
-  trelavka::E2eHook hook(session);  // at once: its clock counts from the window's creation
+  trelavka::qt::readTextAsUtf8();
+  trelavka::qt::installLook();
+  trelavka::qt::Session session;
+  trelavka::qt::E2eHook hook(session);  // at once: its clock counts from the window's creation
   session.load();
   if (session.game().ended()) return 0;
   session.window().showCentred();

@@ -14,7 +14,7 @@
 #include "about_window.h"
 #include "session.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 // Tabs and line breaks would break the line protocol.
@@ -81,4 +81,4 @@ QByteArray E2eHook::state() {
   return out;
 }
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

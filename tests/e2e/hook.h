@@ -18,7 +18,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 
-namespace trelavka {
+namespace trelavka::qt {
 
 class Session;
 
@@ -39,4 +39,4 @@ class E2eHook final : public QObject {
   QByteArray pending_;
 };
 
-}  // namespace trelavka
+}  // namespace trelavka::qt

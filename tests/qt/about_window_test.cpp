@@ -18,7 +18,7 @@
 #include "look.h"
 #include "texts.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 class AboutWindowTest : public ::testing::Test {
@@ -106,11 +106,9 @@ TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoAndLinkOnly) {
   clickAt(control("Label5")->geometry().center());
   clickAt(control("Label5")->geometry().center());
   EXPECT_EQ(reported(), (std::vector{AboutTarget::Address, AboutTarget::Address}));
-  for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
-    clickAt(control(name)->geometry().center());
-    EXPECT_EQ(reported(), std::vector<AboutTarget>{}) << name;
-  }
-  // Only the left button clicks, and only where it was pressed.
+  clickAt(control("Label2")->geometry().center());
+  // Only the left button clicks, and only where it was pressed (the rest of
+  // the pairs are the shared view's, tested there).
   clickAt({100, 100}, Qt::RightButton);
   QTest::mousePress(control("Picture1"), Qt::LeftButton, {}, {100, 100});
   QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, {20, 300});
@@ -126,4 +124,4 @@ TEST_F(AboutWindowTest, CloseBoxReportsAndLeavesTheWindowToItsOwner) {
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window, the port and the dispatch between them and the rules: what the
+// The window, the port and the relay between them and the rules: what the
 // player does reaches the rules, what the rules change reaches the screen,
 // message boxes hold the game clock, and leaving ends the program.
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@
 #include "texts.h"
 #include "toolkit_messages.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 using testing::answerNextBox;
@@ -122,14 +122,14 @@ TEST(Glue, ModelChangesReachTheScreen) {
 TEST(Glue, TicksDueDuringABoxBecomeOneStepAfterIt) {
   Session session;
   Model& model = session.model();
-  Dispatch& dispatch = session.dispatch();
-  dispatch.press(Button::Command2);
+  view::EventRelay& relay = session.relay();
+  relay.press(Button::Command2);
   std::int64_t dayInside = -1;
   answerNextBox([&](QMessageBox&) {
-    for (int i = 0; i < 3; ++i) dispatch.tick(Timer::Timer);
+    for (int i = 0; i < 3; ++i) relay.tick(Timer::Timer);
     dayInside = model.counter(kDay);
   });
-  dispatch.choose("nápověda");
+  relay.choose("nápověda");
   EXPECT_EQ(dayInside, 1);
   EXPECT_EQ(model.counter(kDay), 1);  // not yet: the menu's handler has just returned
   QCoreApplication::processEvents();
@@ -193,18 +193,18 @@ TEST(Glue, EveryWayOutEndsTheProgramAndTheAboutWindow) {
 TEST(Glue, ATickQueuedBeforePauzaIsDropped) {
   for (bool startAgain : {false, true}) {
     Session session(0.05);  // 140 ms a day
-    Dispatch& dispatch = session.dispatch();
+    view::EventRelay& relay = session.relay();
     QElapsedTimer since;
     // Steps in just before the queued tick is delivered, as a click would.
     EventHook hook([&] {
-      dispatch.press(Button::Command3);
+      relay.press(Button::Command3);
       if (startAgain) {
-        dispatch.press(Button::Command2);
+        relay.press(Button::Command2);
         since.start();
       }
     });
-    session.clock().installEventFilter(&hook);
-    dispatch.press(Button::Command2);
+    session.tasks().installEventFilter(&hook);
+    relay.press(Button::Command2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return hook.fired; }, 2000)) << startAgain;
     QTest::qWait(60);
     EXPECT_EQ(session.model().counter(kDay), 1) << startAgain;
@@ -233,6 +233,6 @@ TEST(Glue, ToolkitMessagesOnlyAboutSoundAndBrowserAreKeptQuiet) {
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt
 
 #include "glue_test.moc"

@@ -12,7 +12,7 @@
 
 #include "about_window.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 // The window shown and painted, and its icon asked for every size it has, as
@@ -55,4 +55,4 @@ TEST(ImageCache, ASecondAboutWindowAddsNothing) {
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt

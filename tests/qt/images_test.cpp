@@ -14,7 +14,7 @@
 #include "look.h"
 #include "picture_box.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 // Every image compiled in; the pictures carry their own background, the
@@ -69,4 +69,4 @@ TEST(Images, BoxWiderThanItsImageShowsButtonFace) {
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt

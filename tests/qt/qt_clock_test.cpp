@@ -10,11 +10,12 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <vector>
 
 #include "clock.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 constexpr double kScale = 0.05;     // the game day: 140 ms
@@ -26,8 +27,9 @@ struct Recorder {
   std::vector<qint64> gameTicks;
   std::vector<qint64> animationTicks;  // Timer8's, the quickest
   int slowMs = 0;
+  QObject loop;
 
-  QtClock::Sink sink() {
+  view::ClockDriver::Sink sink() {
     return [this](Timer t) {
       if (t == Timer::Timer) {
         gameTicks.push_back(since.elapsed());
@@ -36,6 +38,10 @@ struct Recorder {
         animationTicks.push_back(since.elapsed());
       }
     };
+  }
+  // The game timer's ticks come from the event loop, as in the game.
+  view::EventRelay::Post post() {
+    return [this](std::function<void()> task) { QTimer::singleShot(0, &loop, std::move(task)); };
   }
   bool waitForGameTicks(std::size_t n) {
     return QTest::qWaitFor([&] { return gameTicks.size() >= n; }, 20000);
@@ -54,7 +60,7 @@ TEST(Clock, AnimationTimersCountFromTheWindowsCreation) {
   Model model;
   Recorder r;
   r.since.start();
-  QtClock clock(model, r.sink(), kScale);
+  Clock clock(model, r.sink(), r.post(), kScale);
   ASSERT_TRUE(QTest::qWaitFor([&] { return r.animationTicks.size() >= 3; }, 5000));
   expectOnSchedule({r.animationTicks.begin(), r.animationTicks.begin() + 3}, 2000 * kScale);
   EXPECT_TRUE(r.gameTicks.empty());  // the game waits for "Start hry"
@@ -64,7 +70,7 @@ TEST(Clock, GameDaysFallOnTheirDeadlinesEvenWithSlowSteps) {
   Model model;
   Recorder r;
   r.slowMs = 35;  // a step that takes a quarter of the day must not push the next one back
-  QtClock clock(model, r.sink(), kScale);
+  Clock clock(model, r.sink(), r.post(), kScale);
   r.since.start();
   model.setTimerOn(Timer::Timer, true);
   ASSERT_TRUE(r.waitForGameTicks(25));
@@ -74,7 +80,7 @@ TEST(Clock, GameDaysFallOnTheirDeadlinesEvenWithSlowSteps) {
 TEST(Clock, SwitchingOnAgainCountsAfreshAndOffStopsAtOnce) {
   Model model;
   Recorder r;
-  QtClock clock(model, r.sink(), kScale);
+  Clock clock(model, r.sink(), r.post(), kScale);
   r.since.start();
   model.setTimerOn(Timer::Timer, true);
   ASSERT_TRUE(r.waitForGameTicks(1));
@@ -91,4 +97,4 @@ TEST(Clock, SwitchingOnAgainCountsAfreshAndOffStopsAtOnce) {
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -300,8 +300,8 @@ int main(int argc, char** argv) {
     QFile::copy(about, game.filePath("data/about.dat"));
     const QString before = QDir::currentPath();
     QDir::setCurrent(game.path());
-    trelavka::Session session;
-    session.dispatch().choose("osim");
+    trelavka::qt::Session session;
+    session.relay().choose("osim");
     spin(300);
     check(session.port().sound().nowPlaying() == game.filePath("data/about.dat"),
           "the game's about window plays data/about.dat");

@@ -23,7 +23,7 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libglib-2.0.
 int main(int argc, char* argv[]) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  trelavka::installLook();
+  trelavka::qt::installLook();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

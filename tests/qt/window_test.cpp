@@ -23,11 +23,10 @@
 #include "menu.h"
 #include "picture_box.h"
 #include "qt_convert.h"
-#include "placement.h"
 #include "session.h"
 #include "support.h"
 
-namespace trelavka {
+namespace trelavka::qt {
 namespace {
 
 const char* const kPhone = "Přidává 5 k popularitě a každý měsíc 5 000 do městské pokladny";
@@ -53,11 +52,14 @@ class WindowTest : public ::testing::Test {
 
 // Whether the model shows the control at start; captions and fields always stand.
 bool shownAtStart(const Model& model, const layout::Control& row) {
-  if (auto p = pictureNamed(row.name)) return model.shown(*p);
-  if (auto l = labelNamed(row.name)) return model.shown(*l);
-  if (auto b = buttonNamed(row.name)) return model.button(*b).shown;
+  if (const auto* p = std::get_if<Picture>(&row.shows)) return model.shown(*p);
+  if (const auto* l = std::get_if<Label>(&row.shows)) return model.shown(*l);
+  if (const auto* b = std::get_if<Button>(&row.shows)) return model.button(*b).shown;
   return true;
 }
+
+// A place of the table on the screen: 15 twips are one pixel.
+QRect pixelsOf(const layout::Twips& t) { return {t.left / 15, t.top / 15, t.width / 15, t.height / 15}; }
 
 TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidget) {
   for (const layout::Control& row : layout::kControls) {
@@ -66,8 +68,9 @@ TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidget) {
     QWidget* w = get(name.c_str());
     ASSERT_NE(w, nullptr);
     ASSERT_NE(w->parentWidget(), nullptr);
-    EXPECT_EQ(w->parentWidget()->objectName(), row.container.empty() ? u("Trelavka") : qs(row.container));
-    EXPECT_EQ(w->geometry(), rectOf(row.place));
+    EXPECT_EQ(w->parentWidget()->objectName(),
+              row.container == Picture::None ? u("Trelavka") : qs(trelavka::name(row.container)));
+    EXPECT_EQ(w->geometry(), pixelsOf(row.place));
     EXPECT_EQ(!w->isHidden(), shownAtStart(session.model(), row));
     EXPECT_EQ(w->toolTip(), qs(row.tooltip));
     EXPECT_EQ(w->font().pointSizeF(), layout::fontStyle(row.font).points);
@@ -81,7 +84,7 @@ TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidget) {
       case layout::Kind::Counter: {
         auto* field = qobject_cast<QLineEdit*>(w);
         ASSERT_NE(field, nullptr);
-        EXPECT_EQ(field->text(), qs(session.model().counterText(*counterNamed(row.name))));
+        EXPECT_EQ(field->text(), qs(session.model().counterText(std::get<Counter>(row.shows))));
         EXPECT_FALSE(field->isEnabled());
         EXPECT_EQ(field->focusPolicy(), Qt::NoFocus);
         break;
@@ -230,20 +233,5 @@ TEST_F(WindowTest, TheMenuBarIsTheMenuTable) {
   EXPECT_FALSE(session.window().menuBar()->isNativeMenuBar());
 }
 
-// A small screen must not push the menu bar off its top (it went to -17 on
-// a 640 x 480 screen).
-TEST(Placement, CentresButKeepsTheTopLeftCornerOnTheScreen) {
-  const ScreenArea small{0, 0, 640, 480};
-  EXPECT_EQ(centredPlace(663, 530, small).x, 0);
-  EXPECT_EQ(centredPlace(663, 530, small).y, 0);
-  const ScreenArea wide{0, 24, 1024, 744};  // a panel above
-  EXPECT_EQ(centredPlace(624, 344, wide).x, 200);
-  EXPECT_EQ(centredPlace(624, 344, wide).y, 224);
-  // Too tall only: still centred across.
-  const ScreenArea right{1920, 0, 1280, 400};
-  EXPECT_EQ(centredPlace(680, 530, right).x, 2220);
-  EXPECT_EQ(centredPlace(680, 530, right).y, 0);
-}
-
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::qt

@@ -2,73 +2,104 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Where the sounds are found, on a file system of the test's own: the order of
+// the folders, full paths out, and what is read and decoded.
 #include "data_dirs.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
-namespace trelavka {
+#include "wav_bytes.h"
+
+namespace trelavka::view {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::chunk;
+using testing::format;
+using testing::riff;
 
-class DataFolders : public ::testing::Test {
- protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("trelavka-data-dirs-" + std::to_string(std::random_device{}()));
-    for (const auto& f : folders_) fs::create_directories(root_ / f);
+// Folders and files by full path; it notes every path asked about.
+struct FakeDisk {
+  std::set<std::string> folders{};
+  std::map<std::string, std::string> files{};
+  std::vector<std::string> asked{};
+  std::uint64_t limitAsked = 0;
+
+  DataFolders where(std::span<const std::string> places, char separator = '/') {
+    return {places, separator,
+            [this](const std::string& path) {
+              asked.push_back(path);
+              return folders.contains(path);
+            },
+            [this](const std::string& path, std::uint64_t limit) -> std::optional<std::string> {
+              limitAsked = limit;
+              const auto file = files.find(path);
+              if (file == files.end()) return std::nullopt;
+              return file->second;
+            }};
   }
-  void TearDown() override { fs::remove_all(root_); }
-
-  void giveData(const fs::path& folder) { fs::create_directories(root_ / folder / "data"); }
-  std::array<fs::path, 3> folders() const {
-    return {root_ / folders_[0], root_ / folders_[1], root_ / folders_[2]};
-  }
-  fs::path at(const fs::path& folder) const { return root_ / folder; }
-
-  fs::path root_;
-  const std::array<fs::path, 3> folders_ = {"work", "share/games/trelavka", "games"};
 };
 
-// Each place wins over those after it and yields to those before it.
-TEST_F(DataFolders, WorkingFolderThenInstalledThenProgramsOwn) {
-  giveData("games");
-  EXPECT_EQ(findDataFolder(folders()), at("games"));
-  giveData("share/games/trelavka");
-  EXPECT_EQ(findDataFolder(folders()), at("share/games/trelavka"));
-  giveData("work");
-  EXPECT_EQ(findDataFolder(folders()), at("work"));
-  EXPECT_EQ(locateDataFile(folders(), "data/about.dat"), at("work") / "data/about.dat");
+const std::array<std::string, 3> kPlaces = {"/home/me/work", "/usr/share/games/trelavka",
+                                             "/usr/games"};
+
+TEST(DataFolders, TheFirstPlaceWithADataFolderWinsAndThePathIsFull) {
+  const struct {
+    std::set<std::string> folders;
+    std::optional<std::string> want;
+  } cases[] = {
+      {{}, std::nullopt},
+      {{"/usr/games/data"}, "/usr/games/data/about.dat"},
+      {{"/usr/games/data", "/usr/share/games/trelavka/data"},
+       "/usr/share/games/trelavka/data/about.dat"},
+      {{"/usr/games/data", "/home/me/work/data"}, "/home/me/work/data/about.dat"},
+      // A file named data, or a folder of another name, is not the one.
+      {{"/home/me/work", "/home/me/work/sounds"}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    FakeDisk disk{c.folders};
+    EXPECT_EQ(findDataFile(disk.where(kPlaces), "data/about.dat"), c.want);
+  }
+  // Each place is asked about in turn, and no more once one has data/.
+  FakeDisk disk{{"/usr/share/games/trelavka/data"}};
+  findDataFile(disk.where(kPlaces), "data/about.dat");
+  EXPECT_EQ(disk.asked,
+            (std::vector<std::string>{"/home/me/work/data", "/usr/share/games/trelavka/data"}));
 }
 
-TEST_F(DataFolders, OnlyAFolderNamedDataCounts) {
-  std::ofstream(at("work") / "data") << "not a folder";
-  fs::create_directories(at("share/games/trelavka") / "sounds");
-  EXPECT_EQ(findDataFolder(folders()), std::nullopt);
-  // Left as the rules name it: relative to the working folder, where it plays silently.
-  EXPECT_EQ(locateDataFile(folders(), "data/rolling.dat"), fs::path("data/rolling.dat"));
+TEST(DataFolders, UnknownPlacesAreSkippedAndEachSystemKeepsItsSeparator) {
+  // No program path, or a working folder that is gone: it must not stand
+  // for the working folder.
+  const std::array<std::string, 2> unknownFirst = {"", "/usr/games"};
+  FakeDisk disk{{"data", "/data", "/usr/games/data"}};
+  EXPECT_EQ(findDataFile(disk.where(unknownFirst), "data/rolling.dat"), "/usr/games/data/rolling.dat");
 
-  giveData("games");
-  EXPECT_EQ(locateDataFile(folders(), "data/rolling.dat"), at("games") / "data/rolling.dat");
+  const std::array<std::string, 2> windows = {"C:\\Users\\me\\Hra", "D:\\"};
+  FakeDisk drive{{"D:\\data"}};
+  EXPECT_EQ(findDataFile(drive.where(windows, '\\'), "data/about.dat"), "D:\\data\\about.dat");
+  EXPECT_EQ(drive.asked, (std::vector<std::string>{"C:\\Users\\me\\Hra\\data", "D:\\data"}));
 }
 
-// An unknown place (no program path, a working folder that is gone) is passed
-// on empty; it must not stand for the working folder.
-TEST_F(DataFolders, AnEmptyPlaceIsSkipped) {
-  const fs::path previous = fs::current_path();
-  fs::current_path(at("work"));
-  giveData("work");
-  giveData("games");
-  const std::array<fs::path, 2> places = {fs::path(), at("games")};
-  EXPECT_EQ(findDataFolder(places), at("games"));
-  fs::current_path(previous);
+TEST(DataFolders, ASoundIsReadWithinTheLimitAndDecodedOrNothing) {
+  const std::string tone = riff(format(1, 8000, 8) + chunk("data", "\x10\x20\x30"));
+  FakeDisk disk{{"/usr/games/data", "/home/me/work/data"},
+                {{"/home/me/work/data/about.dat", tone},
+                 {"/home/me/work/data/rolling.dat", "RIFF, but no sound"},
+                 {"/usr/games/data/missing.dat", tone}}};
+  const auto sound = loadSound(disk.where(kPlaces), "data/about.dat");
+  ASSERT_TRUE(sound.has_value());
+  EXPECT_EQ(sound->path, "/home/me/work/data/about.dat");
+  EXPECT_EQ(sound->pcm.samples, "\x10\x20\x30");
+  EXPECT_EQ(disk.limitAsked, 16u << 20);  // a sound effect, held in memory whole
+  EXPECT_FALSE(loadSound(disk.where(kPlaces), "data/rolling.dat"));
+  // Only the first place with data/ counts, even when the file is elsewhere.
+  EXPECT_FALSE(loadSound(disk.where(kPlaces), "data/missing.dat"));
 }
 
 }  // namespace
-}  // namespace trelavka
+}  // namespace trelavka::view

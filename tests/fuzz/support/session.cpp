@@ -82,13 +82,13 @@ std::optional<Failure> Session::run(const Action& action) {
   Model& m = game_.model();
   switch (action.kind) {
     case Action::Kind::Menu: game_.choose(action.word); break;
-    case Action::Kind::Press: game_.press(*buttonNamed(action.word)); break;
+    case Action::Kind::Press: game_.press(buttonNamed(action.word).value()); break;
     case Action::Kind::Step: game_.step(); break;
     case Action::Kind::Wait: game_.wait(action.number); break;
-    case Action::Kind::Set: game_.set(*counterNamed(action.word), action.number); break;
-    case Action::Kind::Show: m.setShown(*pictureNamed(action.word), true); break;
-    case Action::Kind::Hide: m.setShown(*pictureNamed(action.word), false); break;
-    case Action::Kind::Flag: m.setFlag(*flagNamed(action.word), action.number == 1); break;
+    case Action::Kind::Set: game_.set(counterNamed(action.word).value(), action.number); break;
+    case Action::Kind::Show: m.setShown(pictureNamed(action.word).value(), true); break;
+    case Action::Kind::Hide: m.setShown(pictureNamed(action.word).value(), false); break;
+    case Action::Kind::Flag: m.setFlag(flagNamed(action.word).value(), action.number == 1); break;
     case Action::Kind::About: {
       AboutTarget target = AboutTarget::CloseBox;
       if (action.word == "Form") target = AboutTarget::Form;

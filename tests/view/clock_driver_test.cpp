@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The clock driver every front end runs its timers with, on timers of the
+// test's own: deadlines, shots re-armed before the tick runs, the game's
+// ticks through the event loop and dropped once "Pauza" has stopped them.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "clock_driver.h"
+
+namespace trelavka::view {
+namespace {
+
+constexpr Nanos kMs = 1'000'000;
+
+struct FakeTimers final : TimerPort {
+  Nanos clock = 7'000 * kMs;  // a monotonic clock never starts at 0
+  std::map<Timer, std::int64_t> armed;  // ms, as last armed
+  Nanos now() const override { return clock; }
+  void arm(Timer t, std::int64_t ms) override { armed[t] = ms; }
+  void cancel(Timer t) override { armed.erase(t); }
+};
+
+class Driven : public ::testing::Test {
+ protected:
+  // Time passes and the shot of t goes off.
+  void fireAfter(Timer t, std::int64_t ms) {
+    timers.clock += ms * kMs;
+    driver.fired(t);
+  }
+  void runPosted() {
+    while (!posted.empty()) {
+      auto task = std::move(posted.front());
+      posted.pop_front();
+      task();
+    }
+  }
+
+  Model model;
+  FakeTimers timers;
+  std::vector<Timer> ticks;
+  std::deque<std::function<void()>> posted;
+  std::map<Timer, std::int64_t> armedAtTick;
+  ClockDriver driver{model, timers,
+                     [this](Timer t) {
+                       ticks.push_back(t);
+                       armedAtTick = timers.armed;
+                     },
+                     [this](std::function<void()> task) { posted.push_back(std::move(task)); }};
+};
+
+TEST_F(Driven, TimersOnAtTheStartCountFromItOnTheirDeadlines) {
+  EXPECT_EQ(timers.armed.at(Timer::Timer8), 2000);
+  EXPECT_EQ(timers.armed.at(Timer::Timer11), 9999);
+  EXPECT_FALSE(timers.armed.contains(Timer::Timer));   // the game waits for "Start hry"
+  EXPECT_FALSE(timers.armed.contains(Timer::Timer7));
+  fireAfter(Timer::Timer8, 1990);  // a coarse shot woke early: no tick, the rest armed
+  EXPECT_TRUE(ticks.empty());
+  EXPECT_EQ(timers.armed.at(Timer::Timer8), 10);
+  fireAfter(Timer::Timer8, 25);  // late: the tick, and the next deadline stays put
+  EXPECT_EQ(ticks, std::vector{Timer::Timer8});
+  EXPECT_EQ(armedAtTick.at(Timer::Timer8), 1985);  // armed before the tick ran
+}
+
+TEST_F(Driven, GameTicksGoThroughTheEventLoopAndStaleOnesAreDropped) {
+  model.setTimerOn(Timer::Timer, true);
+  EXPECT_EQ(timers.armed.at(Timer::Timer), 2800);
+  fireAfter(Timer::Timer, 2800);
+  EXPECT_TRUE(ticks.empty());  // not inside the timer's own event
+  ASSERT_EQ(posted.size(), 1u);
+  EXPECT_EQ(timers.armed.at(Timer::Timer), 2800);
+  runPosted();
+  EXPECT_EQ(ticks, std::vector{Timer::Timer});
+
+  // Day 2 is on its way when "Pauza" stops the clock, and "Start hry" starts
+  // it again before it arrives: it is dropped, and the new run counts afresh.
+  fireAfter(Timer::Timer, 2800);
+  model.setTimerOn(Timer::Timer, false);
+  EXPECT_FALSE(timers.armed.contains(Timer::Timer));
+  model.setTimerOn(Timer::Timer, true);
+  runPosted();
+  EXPECT_EQ(ticks.size(), 1u);
+  EXPECT_EQ(timers.armed.at(Timer::Timer), 2800);
+
+  // A shot already on its way when its timer went off brings nothing.
+  model.setTimerOn(Timer::Timer8, false);
+  fireAfter(Timer::Timer8, 2000);
+  runPosted();
+  EXPECT_EQ(ticks.size(), 1u);
+  EXPECT_FALSE(timers.armed.contains(Timer::Timer8));
+}
+
+}  // namespace
+}  // namespace trelavka::view
