@@ -173,7 +173,8 @@ class Row:
         self.image = image
 
 
-ROW = re.compile(r'\{"(\w+)", K::(\w+), "(\w*)", \{(\d+), (\d+), (\d+), (\d+)\}')
+ROW = re.compile(r'\b(caption|counter|button|picture|result)\("(\w+)",(?: "(\w*)",)? '
+                 r'\{(\d+), (\d+), (\d+), (\d+)\}')
 CLIENT = re.compile(r'kClient\{0, 0, (\d+), (\d+)\}')
 
 
@@ -188,7 +189,7 @@ def read_layout():
     for i, m in enumerate(matches):
         rest = source[m.end():matches[i + 1].start() if i + 1 < len(matches) else len(source)]
         image = re.search(r'"([\w-]+\.gif)"', rest)
-        rows.append(Row(m.group(1), m.group(2), m.group(3),
+        rows.append(Row(m.group(2), m.group(1).capitalize(), m.group(3) or '',
                         [int(m.group(k)) for k in range(4, 8)], image and image.group(1)))
     client = CLIENT.search(source)
     size = (int(client.group(1)) // TWIPS_PER_PIXEL, int(client.group(2)) // TWIPS_PER_PIXEL)
