@@ -22,9 +22,6 @@ class Clock final : public QObject, private view::TimerPort {
   Clock(Model& model, view::ClockDriver::Sink sink, view::EventRelay::Post post,
         double timeScale = 1.0);
 
-  // Milliseconds until the timer's next shot, or -1 when it is off.
-  int remaining(Timer t) const { return shots_[index(t)].remainingTime(); }
-
  private:
   // The default coarse timer wakes up to 5 % early or late.
   struct Shot : QTimer {

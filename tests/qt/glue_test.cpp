@@ -4,7 +4,8 @@
 
 // The window, the port and the relay between them and the rules: what the
 // player does reaches the rules, what the rules change reaches the screen,
-// message boxes hold the game clock, and leaving ends the program.
+// the game clock's ticks come through the event loop, and leaving ends the
+// program. (How the relay keeps a tick during a box: tests/view.)
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -115,27 +116,6 @@ TEST(Glue, ModelChangesReachTheScreen) {
   model.setButtonEnabled(Button::Command3, false);
   EXPECT_FALSE(window.control("Command3")->isHidden());
   EXPECT_FALSE(window.control("Command3")->isEnabled());
-}
-
-// However many game ticks fall due while a box is open, one step follows its
-// close, from the event loop, not nested in the handler that opened it.
-TEST(Glue, TicksDueDuringABoxBecomeOneStepAfterIt) {
-  Session session;
-  Model& model = session.model();
-  view::EventRelay& relay = session.relay();
-  relay.press(Button::Command2);
-  std::int64_t dayInside = -1;
-  answerNextBox([&](QMessageBox&) {
-    for (int i = 0; i < 3; ++i) relay.tick(Timer::Timer);
-    dayInside = model.counter(kDay);
-  });
-  relay.choose("nápověda");
-  EXPECT_EQ(dayInside, 1);
-  EXPECT_EQ(model.counter(kDay), 1);  // not yet: the menu's handler has just returned
-  QCoreApplication::processEvents();
-  EXPECT_EQ(model.counter(kDay), 2);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(model.counter(kDay), 2);
 }
 
 TEST(Glue, AboutWindowOpensOnceRaisesAndCloses) {

@@ -2,14 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menu table as the toolkits take it, and the names a screen reader
-// speaks, found in the tables.
+// The menu table as the toolkits take it, the typeface's files, and the
+// names a screen reader speaks, found in the tables.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "accessible_names.h"
+#include "fonts.h"
 #include "menu_text.h"
 
 namespace trelavka::view {
@@ -31,6 +34,18 @@ TEST(MenuText, AmpersandsStayLettersAndOnlyCtrlWithALetterIsAShortcut) {
   };
   for (const auto& c : cases) EXPECT_EQ(parseShortcut(c.text), c.want) << c.text;
   EXPECT_EQ(kQuitItem.name, "Konec");
+}
+
+// The files the build compiles in are those the code asks for, and they are there.
+TEST(Fonts, TheCodeNamesTheFilesTheBuildCompilesIn) {
+  std::vector<std::string_view> built;
+  for (std::string_view list = TRELAVKA_FONT_FILES; !list.empty();) {
+    const std::string_view path = list.substr(0, list.find(','));
+    list.remove_prefix(std::min(list.size(), path.size() + 1));
+    EXPECT_TRUE(std::ifstream(std::string(path)).good()) << path;
+    built.push_back(path.substr(path.rfind('/') + 1));
+  }
+  EXPECT_EQ(built, std::vector<std::string_view>(kBundledFontFiles.begin(), kBundledFontFiles.end()));
 }
 
 TEST(AccessibleNames, EveryPictureCounterAndButtonIsNamedForWhatItShows) {

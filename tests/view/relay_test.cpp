@@ -62,6 +62,10 @@ TEST(Relay, TicksKeptDuringEachBoxBecomeOneStepAfterIt) {
   r.relay.choose("nápověda");
   stepFromTheLoop(27);
   EXPECT_TRUE(r.loop.empty());
+  // A button's handler is an event like any other.
+  r.game.write(kDay, 34);
+  r.relay.press(Button::Command1);  // day 35 without the police: a box
+  stepFromTheLoop(36);
 }
 
 TEST(Relay, TheCloseBoxLeavesAsKonecDoes) {
