@@ -5,11 +5,14 @@
 #include "main_window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include "accessible.h"
+#include "accessible_names.h"
 #include "layout.h"
 #include "look.h"
 #include "menu.h"
@@ -165,6 +168,7 @@ void MainWindow::buildControls() {
         continue;
     }
     if (control == nullptr) continue;
+    if (c.kind == layout::Kind::Caption || c.kind == layout::Kind::Button) answerForControl(control);
     // A later row lies above an earlier one.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT,
@@ -214,6 +218,11 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_GETOBJECT:
+      if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
+      break;
+    case kDescribe:
+      return describe(reinterpret_cast<HWND>(wp), *reinterpret_cast<Description*>(lp)) ? TRUE : FALSE;
     case WM_CLOSE:
       relay_.closeMainWindow();
       if (relay_.game().ended()) ShowWindow(hwnd_, SW_HIDE);
@@ -222,6 +231,44 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// Roles by the layout's kinds; names from the one table of them.
+bool MainWindow::describe(HWND window, Description& out) const {
+  if (window == hwnd_) {
+    out.role = ROLE_SYSTEM_CLIENT;
+    out.name = wide(layout::kTitle);
+    return true;
+  }
+  const layout::Control* row = controlRow(static_cast<UINT>(GetDlgCtrlID(window)));
+  if (row == nullptr || !IsChild(hwnd_, window)) return false;
+  out.name = wide(view::accessibleName(*row));
+  out.help = wide(row->tooltip);
+  switch (row->kind) {
+    case layout::Kind::Counter:
+      out.role = ROLE_SYSTEM_TEXT;
+      out.value = wide(model_.counterText(std::get<Counter>(row->shows)));
+      out.readOnly = true;
+      return true;
+    case layout::Kind::Caption:
+      out.role = ROLE_SYSTEM_STATICTEXT;
+      return true;
+    case layout::Kind::Button:
+      out.role = ROLE_SYSTEM_PUSHBUTTON;
+      return true;
+    case layout::Kind::Picture:
+      out.role = ROLE_SYSTEM_GRAPHIC;
+      // The labels drawn on it at the end of the game.
+      for (const layout::Control& c : layout::kControls) {
+        if (c.kind != layout::Kind::Result || layout::Shows{c.container} != row->shows) continue;
+        if (!model_.shown(std::get<Label>(c.shows))) continue;
+        out.description += (out.description.empty() ? L"" : L"\n") + wide(c.caption);
+      }
+      return true;
+    case layout::Kind::Result:
+      break;
+  }
+  return false;
 }
 
 void MainWindow::command(UINT id, UINT code) {
@@ -242,6 +289,9 @@ LRESULT CALLBACK MainWindow::paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETOBJECT:
+      if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
+      break;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
@@ -299,6 +349,7 @@ void MainWindow::counterWritten(Counter c, std::int64_t) {
   InvalidateRect(counters_[index(c)], nullptr, FALSE);
   // The rules may go on for a while (a box, a long step): show the value now.
   UpdateWindow(counters_[index(c)]);
+  valueChanged(counters_[index(c)]);
 }
 
 void MainWindow::pictureChanged(Picture p, bool shown) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <string_view>
 
+#include "accessible.h"
 #include "geometry.h"
 #include "look.h"
 #include "model.h"
@@ -44,6 +45,8 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   void paintCounter(HWND hwnd, HDC dc);
   void paintPicture(HWND hwnd, HDC dc);
   void command(UINT id, UINT code);
+  // What a screen reader is told of this window or one of its controls.
+  bool describe(HWND window, Description& out) const;
 
   void counterWritten(Counter c, std::int64_t value) override;
   void pictureChanged(Picture p, bool shown) override;
