@@ -61,6 +61,7 @@ MainWindow::MainWindow(Model& model, view::EventRelay& relay)
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
+  counterSpacing_ = digitSpacing(windowFont_);
 
   const RECT client = rectAt(scale_, layout::kClient);
   RECT outer = client;
@@ -317,6 +318,7 @@ void MainWindow::paintCounter(HWND hwnd, HDC dc) {
   HGDIOBJ old = SelectObject(dc, windowFont_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetTextCharacterExtra(dc, counterSpacing_);
   inner.left += scale_.px(kCounterPadding);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -61,6 +61,7 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   HFONT windowFont_ = nullptr;
   HFONT captionFont_ = nullptr;
   HFONT resultFont_ = nullptr;
+  int counterSpacing_ = 0;  // digitSpacing(windowFont_)
   std::array<HWND, kCounterCount> counters_{};
   std::array<HWND, kPictureCount> pictures_{};
   std::array<HWND, kButtonCount> buttons_{};

@@ -36,6 +36,7 @@ constexpr int kWiderFacePercent = 125;
 struct Box {
   bool done = false;
   HFONT font = nullptr;
+  int spacing = 0;  // digitSpacing(font)
   std::wstring title;
 
   LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -62,6 +63,8 @@ struct Box {
         return TRUE;
       }
       case WM_CTLCOLORSTATIC:
+        // The text is drawn with this DC: its digits kept apart, as measured.
+        SetTextCharacterExtra(reinterpret_cast<HDC>(wp), spacing);
         SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       default:
@@ -71,10 +74,13 @@ struct Box {
   }
 };
 
-SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
+SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags,
+              int spacing = 0) {
   HGDIOBJ old = SelectObject(dc, font);
+  const int oldSpacing = SetTextCharacterExtra(dc, spacing);
   RECT r{0, 0, maxWidth, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT | DT_NOPREFIX);
+  SetTextCharacterExtra(dc, oldSpacing);
   SelectObject(dc, old);
   return {r.right - r.left, r.bottom - r.top};
 }
@@ -107,8 +113,10 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   Box box;
   box.title = title;
   box.font = makeFont(layout::Font::Window, scale);
+  box.spacing = digitSpacing(box.font);
   HDC dc = GetDC(nullptr);
-  const SIZE textBox = textSize(dc, box.font, text, scale.px(kMaxTextWidth), DT_WORDBREAK);
+  const SIZE textBox =
+      textSize(dc, box.font, text, scale.px(kMaxTextWidth), DT_WORDBREAK, box.spacing);
   const int titleWidth = titleNeeds(dc, title, dpi);
   ReleaseDC(nullptr, dc);
 

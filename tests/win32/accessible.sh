@@ -16,16 +16,12 @@ game=$1 run_dir=$2 artifacts=$3
 . "$(dirname "$0")/../e2e/lib.sh"
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
-[ -f "${TREE:-}" ] || fail "TREE must name the trelavka-accessible-tree program"
+declare -F accessible_tree >/dev/null || fail "TREE must name the trelavka-accessible-tree program"
 
-# tree: the whole desktop as the readers see it, kept in $work/tree.
-tree() { "$WINE" "$TREE" >"$work/tree" 2>"$work/tree.err" || fail "the tree program failed: $(cat "$work/tree.err")"; }
-# object ROLE NAME: the line of the first object with this role and name.
-object() { awk -F '\t' -v r="$1" -v n="$2" '$2 == r && $3 == n { print; exit }' "$work/tree"; }
 # expect ROLE NAME VALUE STATES: that object is there, with that value and those states.
 expect() {
   local line want
-  line=$(object "$1" "$2")
+  line=$(accessible "$1" "$2")
   [ -n "$line" ] || { cp "$work/tree" "$artifacts/tree.txt"; fail "no $1 \"$2\" (tree in $artifacts/tree.txt)"; }
   want=$(printf '%s\t%s\t%s' "$1" "$2" "$3")
   [ "$(cut -f 2-4 <<<"$line")" = "$want" ] || fail "the $1 \"$2\" reads \"$(cut -f 4 <<<"$line")\", not \"$3\""
@@ -37,7 +33,7 @@ start_game "$game" "$run_dir"
 
 note "the welcome box: a dialog by its title, its text and its focused button below it"
 wait_window "VÍTEJ NOVÝ STAROSTO" 30 >/dev/null  # Wine starts slowly on a busy machine
-tree
+accessible_tree
 cp "$work/tree" "$artifacts/tree-welcome.txt"
 expect dialog "VÍTEJ NOVÝ STAROSTO" "" ""
 expect statictext "Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš udělat vše proto, aby město prosperovalo a dál se rozrůstalo." "" ""
@@ -48,7 +44,7 @@ ok_box "VÍTEJ NOVÝ STAROSTO"
 
 note "the main window: counters, captions, buttons, the map"
 w=$(wait_window Trelavka)
-tree
+accessible_tree
 cp "$work/tree" "$artifacts/tree-start.txt"
 expect client Trelavka "" ""
 expect text Peníze 2500000 readonly
@@ -66,20 +62,20 @@ unnamed=$(awk -F '\t' '$2 == "none" || $2 == "?" || $3 == "" || $2 ~ /^simple/' 
 
 note "Stavby > Sídliště: its picture is shown under its name, the money is less"
 menu "$w" 1 Down Down Return
-estate_shown() { tree; [ -n "$(object graphic Sídliště)" ] && [ "$(object graphic Sídliště | cut -f 6)" = "" ]; }
+estate_shown() { accessible_tree; [ -n "$(accessible graphic Sídliště)" ] && [ "$(accessible graphic Sídliště | cut -f 6)" = "" ]; }
 wait_for 10 estate_shown || fail "the estate's picture is not shown to readers after buying it"
 cp "$work/tree" "$artifacts/tree-estate.txt"
-money=$(object text Peníze | cut -f 4)
+money=$(accessible text Peníze | cut -f 4)
 [ "$money" -lt 2500000 ] 2>/dev/null || fail "the money reads \"$money\" after buying the estate"
 
 note "from the keyboard: Tab to \"Start hry\", Space, and \"Pauza\" has the focus"
 focus "$w"
 xdotool key Tab
-tree
+accessible_tree
 expect pushbutton "Start hry" "" focusable,focused
 xdotool key space
-paused_focused() { tree; [ "$(object pushbutton Pauza | cut -f 6)" = focusable,focused ]; }
-wait_for 10 paused_focused || fail "\"Pauza\" reads \"$(object pushbutton Pauza | cut -f 6)\" after Space"
+paused_focused() { accessible_tree; [ "$(accessible pushbutton Pauza | cut -f 6)" = focusable,focused ]; }
+wait_for 10 paused_focused || fail "\"Pauza\" reads \"$(accessible pushbutton Pauza | cut -f 6)\" after Space"
 expect pushbutton "Start hry" "" invisible,focusable
 xdotool key space
 note "all read as expected"

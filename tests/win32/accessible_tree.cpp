@@ -5,7 +5,8 @@
 // Prints what a screen reader learns of every shown top-level window of the
 // Wine desktop it runs on, asked from outside the game's process through the
 // system's accessibility interface: for each object, one line
-// "DEPTH<TAB>ROLE<TAB>NAME<TAB>VALUE<TAB>DESCRIPTION<TAB>STATES" in UTF-8,
+// "DEPTH<TAB>ROLE<TAB>NAME<TAB>VALUE<TAB>DESCRIPTION<TAB>STATES<TAB>X,Y,W,H"
+// in UTF-8, the place in screen pixels,
 // children (by AccessibleChildren) below their parent at DEPTH + 1.
 // A window that answers nothing prints "0<TAB>none<TAB>TITLE".
 #include <fcntl.h>
@@ -81,9 +82,15 @@ void walk(IAccessible* object, int depth) {
   object->get_accDescription(self, &description);
   const bool hasRole = object->get_accRole(self, &role) == S_OK && role.vt == VT_I4;
   const bool hasState = object->get_accState(self, &state) == S_OK && state.vt == VT_I4;
+  LONG x = 0, y = 0, w = 0, h = 0;
+  const bool placed = object->accLocation(&x, &y, &w, &h, self) == S_OK;
   print(std::to_string(depth) + "\t" + (hasRole ? roleName(role.lVal) : "?") + "\t" + field(name) +
         "\t" + field(value) + "\t" + field(description) + "\t" +
-        (hasState ? stateNames(state.lVal) : "?") + "\n");
+        (hasState ? stateNames(state.lVal) : "?") + "\t" +
+        (placed ? std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
+                      std::to_string(h)
+                : "?") +
+        "\n");
 
   LONG count = 0;
   if (FAILED(object->get_accChildCount(&count)) || count <= 0) return;
