@@ -6,7 +6,8 @@
 
 """Reads a binary PPM (P6) of a text field on stdin and prints the runs of
 columns that hold any ink, left to right, as "START-END" per run, then the
-narrowest stretch of pure background between two runs ("gap N"). The
+narrowest and the widest stretch of pure background between two runs
+("gap N", "widest N"). The
 background is the colour of the field's left edge, where no text lies."""
 import sys
 
@@ -49,6 +50,7 @@ def main():
         print(f"{first}-{last}")
     gaps = [b[0] - a[1] - 1 for a, b in zip(runs, runs[1:])]
     print(f"gap {min(gaps) if gaps else -1}")
+    print(f"widest {max(gaps) if gaps else -1}")
 
 
 main()

@@ -23,6 +23,7 @@ if [ "$dpi" != 96 ]; then
   "$WINESERVER" -w
 fi
 start_game "$game" "$run_dir"
+wait_window "VÍTEJ NOVÝ STAROSTO" 30 >/dev/null  # Wine starts slowly on a busy machine
 ok_box "VÍTEJ NOVÝ STAROSTO"
 wait_window Trelavka >/dev/null
 accessible_tree
