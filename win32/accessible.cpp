@@ -147,31 +147,21 @@ class WindowObject final : public IAccessible {
     return DISP_E_MEMBERNOTFOUND;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-    if (out == nullptr) return E_POINTER;
-    VariantInit(out);
-    Description d;
-    if (const HRESULT hr = describe(child, d); hr != S_OK) return hr;
-    out->vt = VT_I4;
-    out->lVal = d.role;
-    return S_OK;
+    return number(child, out, [](const Description& d) { return d.role; });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-    if (out == nullptr) return E_POINTER;
-    VariantInit(out);
-    Description d;
-    if (const HRESULT hr = describe(child, d); hr != S_OK) return hr;
-    LONG state = 0;
-    if (!IsWindowVisible(window_)) state |= STATE_SYSTEM_INVISIBLE;
-    if (d.readOnly) {
-      state |= STATE_SYSTEM_READONLY;
-    } else if ((GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) != 0) {
-      state |= STATE_SYSTEM_FOCUSABLE;
-      if (!IsWindowEnabled(window_)) state |= STATE_SYSTEM_UNAVAILABLE;
-      if (GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
-    }
-    out->vt = VT_I4;
-    out->lVal = state;
-    return S_OK;
+    return number(child, out, [this](const Description& d) {
+      LONG state = 0;
+      if (!IsWindowVisible(window_)) state |= STATE_SYSTEM_INVISIBLE;
+      if (d.readOnly) {
+        state |= STATE_SYSTEM_READONLY;
+      } else if ((GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) != 0) {
+        state |= STATE_SYSTEM_FOCUSABLE;
+        if (!IsWindowEnabled(window_)) state |= STATE_SYSTEM_UNAVAILABLE;
+        if (GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
+      }
+      return state;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
     return answer(child, out, nullptr);
@@ -263,6 +253,18 @@ class WindowObject final : public IAccessible {
     Description d;
     if (const HRESULT hr = describe(child, d); hr != S_OK) return hr;
     return text(member != nullptr ? d.*member : std::wstring(), out);
+  }
+
+  // One number of the description.
+  template <typename Of>
+  HRESULT number(const VARIANT& child, VARIANT* out, Of of) const {
+    if (out == nullptr) return E_POINTER;
+    VariantInit(out);
+    Description d;
+    if (const HRESULT hr = describe(child, d); hr != S_OK) return hr;
+    out->vt = VT_I4;
+    out->lVal = of(d);
+    return S_OK;
   }
 
   HWND window_;
