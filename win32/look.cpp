@@ -7,6 +7,8 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -141,6 +143,59 @@ HFONT makeFont(double points, bool bold, const view::Scale& scale) {
 HFONT makeFont(layout::Font font, const view::Scale& scale) {
   const layout::FontStyle& style = layout::fontStyle(font);
   return makeFont(style.points, style.bold, scale);
+}
+
+// Measured, not taken from the font's metrics: hinted for the pixel grid at
+// small sizes, a digit can fill its whole advance, and the metrics' black box
+// is wider than the ink anyway.
+int digitSpacing(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  // Room for a glyph that reaches out of its advance on either side.
+  const int pad = static_cast<int>(tm.tmMaxCharWidth);
+  const int width = 3 * pad;
+  const int height = static_cast<int>(tm.tmHeight);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  int spacing = 0;
+  if (bitmap != nullptr && width > 0 && height > 0) {
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    int leftRoom = width, rightRoom = width;
+    for (wchar_t digit = L'0'; digit <= L'9'; ++digit) {
+      const RECT all{0, 0, width, height};
+      ExtTextOutW(dc, pad, 0, ETO_OPAQUE, &all, &digit, 1, nullptr);
+      GdiFlush();
+      SIZE advance{};
+      GetTextExtentPoint32W(dc, &digit, 1, &advance);
+      int first = width, last = -1;
+      for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+          if ((pixels[y * width + x] & 0xFFFFFF) == 0xFFFFFF) continue;
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+      if (last < first) continue;
+      leftRoom = std::min(leftRoom, first - pad);
+      rightRoom = std::min(rightRoom, pad + static_cast<int>(advance.cx) - 1 - last);
+    }
+    if (leftRoom < width && rightRoom < width) spacing = std::max(0, 1 - (leftRoom + rightRoom));
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+  }
+  SelectObject(dc, oldFont);
+  DeleteDC(dc);
+  return spacing;
 }
 
 const Image& image(std::string_view fileName) {

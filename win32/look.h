@@ -33,6 +33,9 @@ const std::wstring& fontFace();
 // A font of the game's face; the caller deletes it.
 HFONT makeFont(double points, bool bold, const view::Scale& scale);
 HFONT makeFont(layout::Font font, const view::Scale& scale);
+// The extra room between characters (SetTextCharacterExtra) that keeps every
+// two digits of `font` at least one column apart as the system draws them.
+int digitSpacing(HFONT font);
 
 // A picture compiled into the .exe, decoded by the system; lives as long as the program.
 struct Image {

@@ -5,11 +5,15 @@
 #include "main_window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "accessible.h"
+#include "accessible_names.h"
 #include "layout.h"
 #include "look.h"
 #include "menu.h"
@@ -30,6 +34,11 @@ constexpr UINT kFirstMenuId = 100;
 constexpr UINT kFirstControlId = 1000;
 
 constexpr int kCounterPadding = 3;
+// At 96 dpi: the room between a menu item's caption and its shortcut, and
+// right of the shortcut, about as the Qt build's menus leave them.
+constexpr int kShortcutGap = 40;
+constexpr int kMenuItemEnd = 12;
+constexpr int kMenuItemPadding = 3;
 
 UINT menuId(std::size_t row) { return kFirstMenuId + static_cast<UINT>(row); }
 UINT controlId(std::size_t row) { return kFirstControlId + static_cast<UINT>(row); }
@@ -48,6 +57,15 @@ std::wstring menuText(const MenuItem& item) {
   return text;
 }
 
+HFONT systemMenuFont(int dpi) {
+  NONCLIENTMETRICSW ncm{};
+  ncm.cbSize = sizeof ncm;
+  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0, static_cast<UINT>(dpi))) {
+    return nullptr;
+  }
+  return CreateFontIndirectW(&ncm.lfMenuFont);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
@@ -58,6 +76,8 @@ MainWindow::MainWindow(Model& model, view::EventRelay& relay)
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
+  menuFont_ = systemMenuFont(scale_.dpi);
+  counterSpacing_ = digitSpacing(windowFont_);
 
   const RECT client = rectAt(scale_, layout::kClient);
   RECT outer = client;
@@ -87,6 +107,7 @@ MainWindow::~MainWindow() {
   DeleteObject(windowFont_);
   DeleteObject(captionFont_);
   DeleteObject(resultFont_);
+  if (menuFont_ != nullptr) DeleteObject(menuFont_);
 }
 
 void MainWindow::buildMenus() {
@@ -103,7 +124,17 @@ void MainWindow::buildMenus() {
       menus[item.name] = sub;
       continue;
     }
-    AppendMenuW(parent, MF_STRING, menuId(row), text.c_str());
+    if (item.shortcut.empty() || menuFont_ == nullptr) {
+      AppendMenuW(parent, MF_STRING, menuId(row), text.c_str());
+    } else {
+      ShortcutItem& drawn = shortcutItems_[row];
+      drawn.text = text;
+      drawn.caption = wide(item.caption);
+      drawn.shortcut = wide(item.shortcut);
+      drawn.forReaders = {static_cast<DWORD>(MSAA_MENU_SIG), static_cast<DWORD>(drawn.text.size()),
+                          drawn.text.data()};
+      AppendMenuW(parent, MF_OWNERDRAW, menuId(row), reinterpret_cast<LPCWSTR>(&drawn));
+    }
     if (const auto shortcut = view::parseShortcut(item.shortcut)) {
       const BYTE modifiers = shortcut->ctrl ? FCONTROL : 0;
       keys.push_back({static_cast<BYTE>(FVIRTKEY | modifiers), static_cast<WORD>(shortcut->key),
@@ -165,6 +196,7 @@ void MainWindow::buildControls() {
         continue;
     }
     if (control == nullptr) continue;
+    if (c.kind == layout::Kind::Caption || c.kind == layout::Kind::Button) answerForControl(control);
     // A later row lies above an earlier one.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT,
@@ -197,6 +229,47 @@ void MainWindow::addTooltip(HWND control, HWND parent, std::string_view text, bo
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+void MainWindow::measureMenuItem(MEASUREITEMSTRUCT& item) {
+  const auto& drawn = *reinterpret_cast<const ShortcutItem*>(item.itemData);
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, menuFont_);
+  SIZE caption{}, shortcut{};
+  GetTextExtentPoint32W(dc, drawn.caption.c_str(), static_cast<int>(drawn.caption.size()), &caption);
+  GetTextExtentPoint32W(dc, drawn.shortcut.c_str(), static_cast<int>(drawn.shortcut.size()), &shortcut);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  // The check mark's column first, where the other items' captions begin.
+  item.itemWidth = static_cast<UINT>(GetSystemMetricsForDpi(SM_CXMENUCHECK, static_cast<UINT>(scale_.dpi)) +
+                                     caption.cx + scale_.px(kShortcutGap) + shortcut.cx +
+                                     scale_.px(kMenuItemEnd));
+  item.itemHeight = static_cast<UINT>(std::max<int>(
+      static_cast<int>(caption.cy) + 2 * scale_.px(kMenuItemPadding),
+      GetSystemMetricsForDpi(SM_CYMENUSIZE, static_cast<UINT>(scale_.dpi))));
+}
+
+void MainWindow::drawMenuItem(const DRAWITEMSTRUCT& item) {
+  const auto& drawn = *reinterpret_cast<const ShortcutItem*>(item.itemData);
+  BOOL flat = FALSE;
+  SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0);
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const bool grayed = (item.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+  FillRect(item.hDC, &item.rcItem,
+           GetSysColorBrush(!selected ? COLOR_MENU : flat ? COLOR_MENUHILIGHT : COLOR_HIGHLIGHT));
+  HGDIOBJ old = SelectObject(item.hDC, menuFont_);
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(grayed     ? COLOR_GRAYTEXT
+                                     : selected ? COLOR_HIGHLIGHTTEXT
+                                                : COLOR_MENUTEXT));
+  RECT r = item.rcItem;
+  r.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, static_cast<UINT>(scale_.dpi));
+  r.right -= scale_.px(kMenuItemEnd);
+  DrawTextW(item.hDC, drawn.caption.c_str(), static_cast<int>(drawn.caption.size()), &r,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(item.hDC, drawn.shortcut.c_str(), static_cast<int>(drawn.shortcut.size()), &r,
+            DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(item.hDC, old);
+}
+
 void MainWindow::showCentred() {
   placeOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -214,6 +287,23 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (item.CtlType != ODT_MENU) break;
+      measureMenuItem(item);
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (item.CtlType != ODT_MENU) break;
+      drawMenuItem(item);
+      return TRUE;
+    }
+    case WM_GETOBJECT:
+      if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
+      break;
+    case kDescribe:
+      return describe(reinterpret_cast<HWND>(wp), *reinterpret_cast<Description*>(lp)) ? TRUE : FALSE;
     case WM_CLOSE:
       relay_.closeMainWindow();
       if (relay_.game().ended()) ShowWindow(hwnd_, SW_HIDE);
@@ -222,6 +312,44 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// Roles by the layout's kinds; names from the one table of them.
+bool MainWindow::describe(HWND window, Description& out) const {
+  if (window == hwnd_) {
+    out.role = ROLE_SYSTEM_CLIENT;
+    out.name = wide(layout::kTitle);
+    return true;
+  }
+  const layout::Control* row = controlRow(static_cast<UINT>(GetDlgCtrlID(window)));
+  if (row == nullptr || !IsChild(hwnd_, window)) return false;
+  out.name = wide(view::accessibleName(*row));
+  out.help = wide(row->tooltip);
+  switch (row->kind) {
+    case layout::Kind::Counter:
+      out.role = ROLE_SYSTEM_TEXT;
+      out.value = wide(model_.counterText(std::get<Counter>(row->shows)));
+      out.readOnly = true;
+      return true;
+    case layout::Kind::Caption:
+      out.role = ROLE_SYSTEM_STATICTEXT;
+      return true;
+    case layout::Kind::Button:
+      out.role = ROLE_SYSTEM_PUSHBUTTON;
+      return true;
+    case layout::Kind::Picture:
+      out.role = ROLE_SYSTEM_GRAPHIC;
+      // The labels drawn on it at the end of the game.
+      for (const layout::Control& c : layout::kControls) {
+        if (c.kind != layout::Kind::Result || layout::Shows{c.container} != row->shows) continue;
+        if (!model_.shown(std::get<Label>(c.shows))) continue;
+        out.description += (out.description.empty() ? L"" : L"\n") + wide(c.caption);
+      }
+      return true;
+    case layout::Kind::Result:
+      break;
+  }
+  return false;
 }
 
 void MainWindow::command(UINT id, UINT code) {
@@ -242,6 +370,9 @@ LRESULT CALLBACK MainWindow::paintedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETOBJECT:
+      if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
+      break;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
@@ -267,6 +398,7 @@ void MainWindow::paintCounter(HWND hwnd, HDC dc) {
   HGDIOBJ old = SelectObject(dc, windowFont_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetTextCharacterExtra(dc, counterSpacing_);
   inner.left += scale_.px(kCounterPadding);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -299,6 +431,7 @@ void MainWindow::counterWritten(Counter c, std::int64_t) {
   InvalidateRect(counters_[index(c)], nullptr, FALSE);
   // The rules may go on for a while (a box, a long step): show the value now.
   UpdateWindow(counters_[index(c)]);
+  valueChanged(counters_[index(c)]);
 }
 
 void MainWindow::pictureChanged(Picture p, bool shown) {

@@ -8,12 +8,16 @@
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 
+#include "accessible.h"
 #include "geometry.h"
 #include "look.h"
+#include "menu.h"
 #include "model.h"
 #include "relay.h"
 
@@ -40,10 +44,14 @@ class MainWindow final : public OwnWindow, private ModelObserver {
 
   void buildControls();
   void buildMenus();
+  void measureMenuItem(MEASUREITEMSTRUCT& item);
+  void drawMenuItem(const DRAWITEMSTRUCT& item);
   void addTooltip(HWND control, HWND parent, std::string_view text, bool disabled);
   void paintCounter(HWND hwnd, HDC dc);
   void paintPicture(HWND hwnd, HDC dc);
   void command(UINT id, UINT code);
+  // What a screen reader is told of this window or one of its controls.
+  bool describe(HWND window, Description& out) const;
 
   void counterWritten(Counter c, std::int64_t value) override;
   void pictureChanged(Picture p, bool shown) override;
@@ -58,6 +66,19 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   HFONT windowFont_ = nullptr;
   HFONT captionFont_ = nullptr;
   HFONT resultFont_ = nullptr;
+  int counterSpacing_ = 0;  // digitSpacing(windowFont_)
+  HFONT menuFont_ = nullptr;
+
+  // A menu item with a shortcut is drawn by the window, the shortcut apart
+  // at the right as on Linux; a tab in its text put it one space after the
+  // caption. The record starts as the system's reader support looks for it.
+  struct ShortcutItem {
+    MSAAMENUINFO forReaders{};
+    std::wstring text;  // "Konec\tCtrl+K"
+    std::wstring caption;
+    std::wstring shortcut;
+  };
+  std::array<ShortcutItem, kMenu.size()> shortcutItems_{};
   std::array<HWND, kCounterCount> counters_{};
   std::array<HWND, kPictureCount> pictures_{};
   std::array<HWND, kButtonCount> buttons_{};

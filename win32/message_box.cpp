@@ -4,8 +4,11 @@
 
 #include "message_box.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
+#include "accessible.h"
 #include "look.h"
 
 namespace trelavka::win32 {
@@ -33,6 +36,8 @@ constexpr int kWiderFacePercent = 125;
 struct Box {
   bool done = false;
   HFONT font = nullptr;
+  int spacing = 0;  // digitSpacing(font)
+  std::wstring title;
 
   LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -45,7 +50,21 @@ struct Box {
       case WM_CLOSE:
         done = true;
         return 0;
+      case WM_GETOBJECT:
+        if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
+        break;
+      case kDescribe: {
+        // A dialog named by its title; its text and button say themselves.
+        const auto window = reinterpret_cast<HWND>(wp);
+        auto& out = *reinterpret_cast<Description*>(lp);
+        if (window != hwnd) return describeStandard(window, out) ? TRUE : FALSE;
+        out.role = ROLE_SYSTEM_DIALOG;
+        out.name = title;
+        return TRUE;
+      }
       case WM_CTLCOLORSTATIC:
+        // The text is drawn with this DC: its digits kept apart, as measured.
+        SetTextCharacterExtra(reinterpret_cast<HDC>(wp), spacing);
         SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       default:
@@ -55,10 +74,13 @@ struct Box {
   }
 };
 
-SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
+SIZE textSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth, UINT flags,
+              int spacing = 0) {
   HGDIOBJ old = SelectObject(dc, font);
+  const int oldSpacing = SetTextCharacterExtra(dc, spacing);
   RECT r{0, 0, maxWidth, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT | DT_NOPREFIX);
+  SetTextCharacterExtra(dc, oldSpacing);
   SelectObject(dc, old);
   return {r.right - r.left, r.bottom - r.top};
 }
@@ -89,9 +111,12 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   const view::Scale scale{static_cast<int>(dpi)};
 
   Box box;
+  box.title = title;
   box.font = makeFont(layout::Font::Window, scale);
+  box.spacing = digitSpacing(box.font);
   HDC dc = GetDC(nullptr);
-  const SIZE textBox = textSize(dc, box.font, text, scale.px(kMaxTextWidth), DT_WORDBREAK);
+  const SIZE textBox =
+      textSize(dc, box.font, text, scale.px(kMaxTextWidth), DT_WORDBREAK, box.spacing);
   const int titleWidth = titleNeeds(dc, title, dpi);
   ReleaseDC(nullptr, dc);
 
@@ -131,6 +156,8 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOk)),
                             GetModuleHandleW(nullptr), nullptr);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(box.font), FALSE);
+  answerForControl(label);
+  answerForControl(ok);
   placeOnScreen(hwnd, owner);
 
   const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
@@ -138,6 +165,8 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   ShowWindow(hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd);
   SetFocus(ok);
+  // What the system's own boxes announce, so a reader reads this one out.
+  NotifyWinEvent(EVENT_SYSTEM_DIALOGSTART, hwnd, OBJID_WINDOW, CHILDID_SELF);
 
   MSG msg;
   bool quit = false;
@@ -156,6 +185,7 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   }
   // The owner first, so that it gets the activation back when the box goes.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  NotifyWinEvent(EVENT_SYSTEM_DIALOGEND, hwnd, OBJID_WINDOW, CHILDID_SELF);
   DestroyWindow(hwnd);
   DeleteObject(box.font);
   if (quit) PostQuitMessage(quitCode);

@@ -69,3 +69,13 @@ if [ -n "${BOX_TEXT:-}" ]; then
     "$WINE" "$BOX_TEXT" 2>/dev/null | awk -F '\t' -v t="$1" '$1 == t { print $2; exit }'
   }
 fi
+
+# accessible_tree: what a screen reader learns of the desktop now, asked from
+# a process of its own (set TREE to the trelavka-accessible-tree program),
+# into $work/tree; accessible ROLE NAME prints the first object's line.
+if [ -n "${TREE:-}" ]; then
+  accessible_tree() {
+    "$WINE" "$TREE" >"$work/tree" 2>"$work/tree.err" || fail "the tree program failed: $(cat "$work/tree.err")"
+  }
+  accessible() { awk -F '\t' -v r="$1" -v n="$2" '$2 == r && $3 == n { print; exit }' "$work/tree"; }
+fi

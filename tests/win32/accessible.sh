@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tým Trelavka
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# What a screen reader learns of the running game under Wine, asked from a
+# process of its own (TREE, the trelavka-accessible-tree program): the
+# welcome box by its title and text, the four counters by their captions with
+# their numbers as read-only values, the buttons by their captions, the
+# estate's picture hidden until it is bought and then shown under its menu
+# caption, the money it cost in the counter's value, and the focus where the
+# keyboard put it.
+# Usage: accessible.sh GAME RUN_DIR ARTIFACTS   (E2E_PLATFORM_LIB, WINE_TEMPLATE, TREE set)
+game=$1 run_dir=$2 artifacts=$3
+. "$(dirname "$0")/../e2e/lib.sh"
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
+declare -F accessible_tree >/dev/null || fail "TREE must name the trelavka-accessible-tree program"
+
+# expect ROLE NAME VALUE STATES: that object is there, with that value and those states.
+expect() {
+  local line want
+  line=$(accessible "$1" "$2")
+  [ -n "$line" ] || { cp "$work/tree" "$artifacts/tree.txt"; fail "no $1 \"$2\" (tree in $artifacts/tree.txt)"; }
+  want=$(printf '%s\t%s\t%s' "$1" "$2" "$3")
+  [ "$(cut -f 2-4 <<<"$line")" = "$want" ] || fail "the $1 \"$2\" reads \"$(cut -f 4 <<<"$line")\", not \"$3\""
+  [ "$(cut -f 6 <<<"$line")" = "$4" ] || fail "the $1 \"$2\" is \"$(cut -f 6 <<<"$line")\", not \"$4\""
+}
+
+start_x
+start_game "$game" "$run_dir"
+
+note "the welcome box: a dialog by its title, its text and its focused button below it"
+wait_window "VÍTEJ NOVÝ STAROSTO" 30 >/dev/null  # Wine starts slowly on a busy machine
+accessible_tree
+cp "$work/tree" "$artifacts/tree-welcome.txt"
+expect dialog "VÍTEJ NOVÝ STAROSTO" "" ""
+expect statictext "Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš udělat vše proto, aby město prosperovalo a dál se rozrůstalo." "" ""
+expect pushbutton OK "" "focusable,focused"
+[ "$(awk -F '\t' '$2 == "dialog" { d = $1 } $2 == "statictext" && $1 == d + 1 { n++ } END { print n + 0 }' "$work/tree")" = 1 ] \
+  || fail "the box's text is not a child of the box"
+ok_box "VÍTEJ NOVÝ STAROSTO"
+
+note "the main window: counters, captions, buttons, the map"
+w=$(wait_window Trelavka)
+accessible_tree
+cp "$work/tree" "$artifacts/tree-start.txt"
+expect client Trelavka "" ""
+expect text Peníze 2500000 readonly
+expect text Obyvatelstvo 300 readonly
+expect text Popularita 20 readonly
+expect text Den 1 readonly
+expect statictext Peníze "" ""
+expect pushbutton "Start hry" "" focusable
+expect pushbutton Pauza "" invisible,focusable
+expect graphic "Mapa města" "" ""
+expect graphic Sídliště "" invisible
+# Every window of the main one answers, with a name.
+unnamed=$(awk -F '\t' '$2 == "none" || $2 == "?" || $3 == "" || $2 ~ /^simple/' "$work/tree")
+[ -z "$unnamed" ] || fail "objects without an answer or a name: $unnamed"
+
+note "Stavby > Sídliště: its picture is shown under its name, the money is less"
+menu "$w" 1 Down Down Return
+estate_shown() { accessible_tree; [ -n "$(accessible graphic Sídliště)" ] && [ "$(accessible graphic Sídliště | cut -f 6)" = "" ]; }
+wait_for 10 estate_shown || fail "the estate's picture is not shown to readers after buying it"
+cp "$work/tree" "$artifacts/tree-estate.txt"
+money=$(accessible text Peníze | cut -f 4)
+[ "$money" -lt 2500000 ] 2>/dev/null || fail "the money reads \"$money\" after buying the estate"
+
+note "from the keyboard: Tab to \"Start hry\", Space, and \"Pauza\" has the focus"
+focus "$w"
+xdotool key Tab
+accessible_tree
+expect pushbutton "Start hry" "" focusable,focused
+xdotool key space
+paused_focused() { accessible_tree; [ "$(accessible pushbutton Pauza | cut -f 6)" = focusable,focused ]; }
+wait_for 10 paused_focused || fail "\"Pauza\" reads \"$(accessible pushbutton Pauza | cut -f 6)\" after Space"
+expect pushbutton "Start hry" "" invisible,focusable
+xdotool key space
+note "all read as expected"
