@@ -102,12 +102,14 @@ bool decodeLzw(std::string_view data, int minBits, std::size_t count, std::vecto
       prev = code;
       continue;
     }
-    if (code > next || (code == next && next == kMaxCodes)) return false;
+    // A full table takes no more codes, and no code reaches past it.
+    if (code > next) return false;
     if (next < kMaxCodes) {
-      // Known code: prev's string and this one's first index; the next code: prev's and its own first.
+      // The new code is prev's string and the first index of this code's,
+      // which for the new code itself (not in the table yet) is prev's first.
       prefix[next] = static_cast<std::uint16_t>(prev);
       first[next] = first[prev];
-      last[next] = code == next ? first[prev] : first[code];
+      last[next] = first[code];
       length[next] = static_cast<std::uint16_t>(length[prev] + 1);
       ++next;
       if (next == 1 << bits && bits < kMaxCodeBits) ++bits;

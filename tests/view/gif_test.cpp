@@ -168,6 +168,17 @@ TEST(Gif, PlacesAnImageOnItsScreen) {
   EXPECT_EQ(image->at(4, 2), 0);
 }
 
+TEST(Gif, DropsWhatTheCodesSayPastTheLastPixel) {
+  Spec s{7, 5, 2};
+  std::vector<std::uint8_t> pixels = noise(s, 5, 1);
+  std::vector<std::uint8_t> more = pixels;
+  more.resize(pixels.size() + 3000, 3);  // long strings of one index, past the end
+  std::string file = gif(s, more);
+  const auto image = decodeGif(file);
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->pixels, pixels);
+}
+
 TEST(Gif, RefusesWhatIsNotAWholePicture) {
   const Spec s{20, 10, 3};
   const std::string good = gif(s, noise(s, 3, 2));
