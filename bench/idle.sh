@@ -6,7 +6,8 @@
 
 # What the running game costs when the player only watches: Start hry pressed,
 # the animations going, SECONDS (60) measured. --quick: 5 s, to prove it works.
-# --wine: the Windows build under Wine, with the Wine server's CPU beside it.
+# --wine: the Windows build under Wine, with the Wine server's CPU beside it,
+# then once more to count the game's real wake-ups (perl stamps the log).
 #   bench/idle.sh [--wine] [--quick | SECONDS]
 seconds=60 wine=
 for a in "$@"; do
@@ -20,6 +21,22 @@ done
 if [ -n "$wine" ]; then
   . "$here/wine.sh"
   "$probe" idle "$exe" "$seconds" "$xvfb_pid" "$wineserver_pid"
+  # Under Wine a thread also blocks on every request it makes of the server,
+  # so the wake-ups above count those too. Again, with a server that logs
+  # each request: how often the game's thread left its wait, from "Start hry"
+  # (the day timer first set) to the game's end.
+  "$WINESERVER" -k 2>/dev/null || :
+  timeout 10 "$WINESERVER" -w 2>/dev/null || :
+  "$WINESERVER" -f -p -d1 2>&1 >/dev/null | perl -MTime::HiRes=time -ne 'printf "%.3f %s", time, $_' \
+    > "$wine_dir/server.log" &
+  sleep 1
+  echo "again, the Wine server logging every request:"
+  "$probe" idle "$exe" "$seconds" "$xvfb_pid" | grep 'wake-ups per s' || :
+  awk -v day="$(printf 'rate=%08x,' 2800)" '
+    !tid && index($0, "set_win_timer(") && index($0, day) {tid = $2; from = $1}
+    tid && $2 == tid {to = $1; if ($3 == "*wakeup*") n++}
+    END {if (tid && to > from) printf "  the game'"'"'s thread left its wait %d times in %.1f s: %.2f per s\n", n, to - from, n / (to - from)
+         else print "  no day timer in the log"}' "$wine_dir/server.log"
 else
   "$probe" idle "$game" "$seconds" "$xvfb_pid"
 fi

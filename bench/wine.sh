@@ -6,11 +6,12 @@
 # finds trelavka.exe, gives it a Wine prefix of its own (a copy of the tests'
 # template where one is there, else a new one) and a Wine server that stays up
 # between runs, as it would on a desktop; all of it goes on every way out.
-# Sets $exe and $wineserver_pid.
+# Sets $exe, $bare_exe (the bare Win32 program) and $wineserver_pid.
 wbuild=${TRELAVKA_WIN_BUILD:-$here/../build-win}
 exe=$(readlink -f "$wbuild/win32/trelavka.exe" 2>/dev/null || :)
-if [ ! -f "$exe" ]; then
-  echo "no $wbuild/win32/trelavka.exe; cross-build it or set TRELAVKA_WIN_BUILD" >&2
+bare_exe=$(readlink -f "$wbuild/bench/trelavka-bare.exe" 2>/dev/null || :)
+if [ ! -f "$exe" ] || [ ! -f "$bare_exe" ]; then
+  echo "no $wbuild/win32/trelavka.exe or bench/trelavka-bare.exe; cross-build them or set TRELAVKA_WIN_BUILD" >&2
   exit 2
 fi
 . "$here/../tests/win32/wine-env.sh"

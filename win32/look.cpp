@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "fonts.h"
+#include "gif.h"
 #include "placement.h"
 #include "resources.h"
 
@@ -56,29 +57,64 @@ std::wstring realFace(const std::wstring& face) {
   return got;
 }
 
-Image decode(const Resource& res) {
-  Image out;
-  if (res.data == nullptr || res.size == 0) return out;
+// A DIB section of our own, palette and all, from a GIF of the map.
+Image fromGif(const Resource& res) {
+  const auto gif = decodeGif({static_cast<const char*>(res.data), res.size});
+  if (!gif) return {};
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = gif->width;
+  info.header.biHeight = -gif->height;  // rows from the top, as decoded
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 8;
+  info.header.biCompression = BI_RGB;
+  for (std::size_t i = 0; i < gif->palette.size(); ++i) {
+    info.colours[i] = {gif->palette[i].b, gif->palette[i].g, gif->palette[i].r, 0};
+  }
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                    &bits, nullptr, 0);
+  if (bitmap == nullptr) return {};
+  // Each row padded to whole 32-bit words.
+  const std::size_t stride = (static_cast<std::size_t>(gif->width) + 3) & ~std::size_t{3};
+  for (int y = 0; y < gif->height; ++y) {
+    std::memcpy(static_cast<std::uint8_t*>(bits) + stride * y, &gif->pixels[static_cast<std::size_t>(y) * gif->width],
+                static_cast<std::size_t>(gif->width));
+  }
+  return {bitmap, gif->width, gif->height};
+}
+
+// The logo alone is a JPEG, shown only in the about window: OLE decodes it,
+// loaded then and not at start-up.
+Image fromJpeg(const Resource& res) {
+  const auto createStream =
+      systemFunction<decltype(&CreateStreamOnHGlobal)>(L"ole32.dll", "CreateStreamOnHGlobal");
+  const auto oleLoadPicture = systemFunction<decltype(&OleLoadPicture)>(L"oleaut32.dll", "OleLoadPicture");
+  if (createStream == nullptr || oleLoadPicture == nullptr) return {};
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, res.size);
-  if (copy == nullptr) return out;
+  if (copy == nullptr) return {};
   std::memcpy(GlobalLock(copy), res.data, res.size);
   GlobalUnlock(copy);
+  const ComScope com;
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+  if (FAILED(createStream(copy, TRUE, &stream))) {
     GlobalFree(copy);
-    return out;
+    return {};
   }
   IPicture* picture = nullptr;
-  const HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(res.size), FALSE, IID_IPicture,
+  const HRESULT hr = oleLoadPicture(stream, static_cast<LONG>(res.size), FALSE, IID_IPicture,
                                     reinterpret_cast<void**>(&picture));
   stream->Release();
-  if (FAILED(hr) || picture == nullptr) return out;
+  if (FAILED(hr) || picture == nullptr) return {};
   OLE_HANDLE handle = 0;
   picture->get_Handle(&handle);
   // A copy of our own outlives the picture object, which owns its handle.
-  out.bitmap = static_cast<HBITMAP>(
-      CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
-                LR_CREATEDIBSECTION));
+  Image out;
+  out.bitmap = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
+                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   picture->Release();
   BITMAP info{};
   if (out.bitmap != nullptr && GetObjectW(out.bitmap, sizeof info, &info) != 0) {
@@ -86,6 +122,11 @@ Image decode(const Resource& res) {
     out.height = info.bmHeight;
   }
   return out;
+}
+
+Image decode(std::string_view fileName, const Resource& res) {
+  if (res.data == nullptr || res.size == 0) return {};
+  return fileName.ends_with(".gif") ? fromGif(res) : fromJpeg(res);
 }
 
 }  // namespace
@@ -202,7 +243,7 @@ const Image& image(std::string_view fileName) {
   static std::map<std::string, Image, std::less<>> cache;
   auto it = cache.find(fileName);
   if (it == cache.end()) {
-    it = cache.emplace(std::string(fileName), decode(rcdata(wide(fileName).c_str()))).first;
+    it = cache.emplace(std::string(fileName), decode(fileName, rcdata(wide(fileName).c_str()))).first;
   }
   return it->second;
 }
@@ -227,6 +268,22 @@ void drawImage(HDC dc, const Image& img, int x, int y, const view::Scale& scale)
 HICON gameIcon(int size) {
   return static_cast<HICON>(
       LoadImageW(module(), MAKEINTRESOURCEW(IDI_TRELAVKA), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+FARPROC systemFunction(const wchar_t* dll, const char* name) {
+  HMODULE module = GetModuleHandleW(dll);
+  if (module == nullptr) module = LoadLibraryW(dll);
+  return module != nullptr ? GetProcAddress(module, name) : nullptr;
+}
+
+ComScope::ComScope() {
+  const auto init = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  initialised_ = init != nullptr && SUCCEEDED(init(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+ComScope::~ComScope() {
+  if (!initialised_) return;
+  if (const auto uninit = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")) uninit();
 }
 
 void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon) {

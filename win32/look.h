@@ -37,7 +37,8 @@ HFONT makeFont(layout::Font font, const view::Scale& scale);
 // two digits of `font` at least one column apart as the system draws them.
 int digitSpacing(HFONT font);
 
-// A picture compiled into the .exe, decoded by the system; lives as long as the program.
+// A picture compiled into the .exe, decoded when first asked for; lives as
+// long as the program.
 struct Image {
   HBITMAP bitmap = nullptr;
   int width = 0;
@@ -50,6 +51,26 @@ const Image& image(std::string_view fileName);
 void drawImage(HDC dc, const Image& image, int x, int y, const view::Scale& scale);
 
 HICON gameIcon(int size);
+
+// A function of a system DLL, the DLL loaded at its first use and kept, so
+// that start-up maps only what it needs; null if either is missing.
+FARPROC systemFunction(const wchar_t* dll, const char* name);
+template <typename F>
+F systemFunction(const wchar_t* dll, const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(systemFunction(dll, name)));
+}
+
+// COM on this thread for as long as it lives, where a call needs it.
+class ComScope {
+ public:
+  ComScope();
+  ~ComScope();
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool initialised_ = false;
+};
 
 // Registers a window class once per process: the arrow cursor, the system
 // colour `background` (none when negative), the game's icon when asked for.

@@ -5,14 +5,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "look.h"
 #include "session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // OleLoadPicture needs COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   trelavka::win32::installFonts();
@@ -25,6 +22,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       status = session.run();
     }
   }
-  if (SUCCEEDED(com)) CoUninitialize();
   return status;
 }

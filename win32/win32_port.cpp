@@ -96,9 +96,14 @@ void Port::playSound(std::string_view path) {
 }
 
 void Port::openAddress(std::string_view address) {
-  // No browser, or one that fails: nothing to tell the player.
-  ShellExecuteW(nullptr, L"open", wide(view::webAddress(address)).c_str(), nullptr, nullptr,
-                SW_SHOWNORMAL);
+  // The shell only now, not at start-up. No browser, or one that fails:
+  // nothing to tell the player.
+  const auto shellExecute = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (shellExecute == nullptr) return;
+  // What the shell hands the address to may be a COM object.
+  const ComScope com;
+  shellExecute(nullptr, L"open", wide(view::webAddress(address)).c_str(), nullptr, nullptr,
+               SW_SHOWNORMAL);
 }
 
 void Port::openAbout() {
