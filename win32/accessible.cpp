@@ -4,6 +4,8 @@
 
 #include "accessible.h"
 
+#include "look.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 #include <oleacc.h>
@@ -14,34 +16,30 @@
 namespace trelavka::win32 {
 namespace {
 
-// oleacc is loaded on the first question a reader asks, not at start-up.
+// oleacc and oleaut32 are loaded on the first question a reader asks, not at start-up.
 struct Oleacc {
-  decltype(&LresultFromObject) lresultFromObject = nullptr;
-  decltype(&CreateStdAccessibleObject) standardObject = nullptr;
+  decltype(&LresultFromObject) lresultFromObject =
+      systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+  decltype(&CreateStdAccessibleObject) standardObject =
+      systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+  decltype(&SysAllocStringLen) allocString =
+      systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
 };
 
-template <typename F>
-F symbol(HMODULE module, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const Oleacc& oleacc() {
-  static const Oleacc loaded = [] {
-    Oleacc out;
-    if (HMODULE module = LoadLibraryW(L"oleacc.dll")) {
-      out.lresultFromObject = symbol<decltype(out.lresultFromObject)>(module, "LresultFromObject");
-      out.standardObject = symbol<decltype(out.standardObject)>(module, "CreateStdAccessibleObject");
-    }
-    return out;
-  }();
+  static const Oleacc loaded;
   return loaded;
 }
+
+// VariantInit's whole work, without importing oleaut32 for it.
+void clear(VARIANT* v) { v->vt = VT_EMPTY; }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT text(const std::wstring& from, BSTR* out) {
   if (out == nullptr) return E_POINTER;
-  *out = from.empty() ? nullptr : SysAllocStringLen(from.data(), static_cast<UINT>(from.size()));
+  const auto alloc = oleacc().allocString;
+  *out = from.empty() || alloc == nullptr ? nullptr : alloc(from.data(), static_cast<UINT>(from.size()));
   if (from.empty()) return S_FALSE;
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
@@ -168,7 +166,7 @@ class WindowObject final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
     if (out == nullptr) return E_POINTER;
-    VariantInit(out);
+    clear(out);
     if (!IsWindow(window_)) return RPC_E_DISCONNECTED;
     HWND focus = GetFocus();
     if (focus == window_) {
@@ -184,7 +182,7 @@ class WindowObject final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
     if (out == nullptr) return E_POINTER;
-    VariantInit(out);
+    clear(out);
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
@@ -210,12 +208,12 @@ class WindowObject final : public IAccessible {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
-    if (out != nullptr) VariantInit(out);
+    if (out != nullptr) clear(out);
     return DISP_E_MEMBERNOTFOUND;
   }
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
     if (out == nullptr) return E_POINTER;
-    VariantInit(out);
+    clear(out);
     if (!IsWindow(window_)) return RPC_E_DISCONNECTED;
     RECT r{};
     GetWindowRect(window_, &r);
@@ -259,7 +257,7 @@ class WindowObject final : public IAccessible {
   template <typename Of>
   HRESULT number(const VARIANT& child, VARIANT* out, Of of) const {
     if (out == nullptr) return E_POINTER;
-    VariantInit(out);
+    clear(out);
     Description d;
     if (const HRESULT hr = describe(child, d); hr != S_OK) return hr;
     out->vt = VT_I4;
@@ -290,6 +288,9 @@ LRESULT answerGetObject(HWND window, WPARAM wp, LPARAM lp) {
   // The object id travels as a DWORD, whatever LPARAM's width.
   if (static_cast<LONG>(static_cast<DWORD>(lp)) != OBJID_CLIENT) return 0;
   if (oleacc().lresultFromObject == nullptr) return 0;
+  // The object is marshalled to the reader through COM, which this thread
+  // only sets up once a reader first asks; it stays up until the game ends.
+  static const ComScope com;
   auto* object = new WindowObject(window);
   const LRESULT result = oleacc().lresultFromObject(__uuidof(IAccessible), wp, object);
   object->Release();
