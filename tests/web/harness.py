@@ -58,9 +58,10 @@ class Browser:
     driver and the browser form a process group of their own, which is
     killed whole at the end whatever the driver managed to close."""
 
-    def __init__(self, artifacts, width=1024, height=768):
+    def __init__(self, artifacts, width=1024, height=768, sound=False):
         self.artifacts = artifacts
         self.size = (width, height)
+        self.sound = sound  # heard on the PulseAudio server PULSE_SERVER names
         self.profile = None
         self.service = None
         self.driver = None
@@ -85,8 +86,10 @@ class Browser:
                     '--disable-background-networking', '--disable-component-update',
                     '--disable-sync', '--disable-default-apps', '--disable-domain-reliability',
                     '--disable-client-side-phishing-detection', '--metrics-recording-only',
-                    '--password-store=basic', '--use-mock-keychain', '--mute-audio'):
+                    '--password-store=basic', '--use-mock-keychain'):
             options.add_argument(arg)
+        if not self.sound:
+            options.add_argument('--mute-audio')
         if os.geteuid() == 0:
             options.add_argument('--no-sandbox')  # Chromium's sandbox refuses root
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
