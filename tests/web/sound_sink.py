@@ -117,10 +117,18 @@ class Recording:
     def heard(self):
         return loud_span(self.path)
 
+    def loudness(self):
+        return measure(self.path)[1]
+
 
 def loud_span(path):
     """The seconds from the first loud slice of a 16-bit WAV file to the end
     of its last one; 0 when it is silent throughout."""
+    return measure(path)[0]
+
+
+def measure(path):
+    """(loud_span(path), the RMS of its loud slices, full scale 1)."""
     with wave.open(path) as w:
         if w.getsampwidth() != 2:
             raise ValueError('%s: not 16-bit' % path)
@@ -128,11 +136,13 @@ def loud_span(path):
         samples = array.array('h', w.readframes(w.getnframes()))
     step = max(1, int(rate * WINDOW)) * channels
     loud = []
+    power = 0.0
     for i in range(0, len(samples) - step + 1, step):
         part = samples[i:i + step]
-        rms = (sum(s * s for s in part) / len(part)) ** 0.5 / 32768
-        if rms > LOUD:
+        square = sum(s * s for s in part) / len(part) / 32768 ** 2
+        if square ** 0.5 > LOUD:
             loud.append(i)
+            power += square
     if not loud:
-        return 0.0
-    return (loud[-1] + step - loud[0]) / channels / rate
+        return 0.0, 0.0
+    return (loud[-1] + step - loud[0]) / channels / rate, (power / len(loud)) ** 0.5

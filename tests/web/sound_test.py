@@ -15,6 +15,7 @@ or another format give silence, the console stays empty and the game goes on.
 
 Exits 77 (skipped) only when no audio server can start here.
 """
+import array
 import contextlib
 import os
 import shutil
@@ -39,6 +40,7 @@ MARKET_REFUSED = ('Nelze uspořádat', 'Máte málo obyvatel, postavte sídlišt
 LIMIT = 16 << 20  # bytes of the largest sound file played
 SLOW = 3.0        # seconds a slow line holds back a sound file
 ALLOWANCE = 0.25  # seconds the chime heard may differ from the file's own
+LEVEL = 0.2       # and its loudness, as a share of the file's
 
 
 class Line(serve.Handler):
@@ -74,9 +76,10 @@ class Line(serve.Handler):
             pass  # the page stopped reading a file too large to be a sound
 
 
-def wav(samples, rate=22050, tag=1):
-    """A mono 16-bit RIFF/WAVE file of `samples` (bytes), its format tag `tag`."""
-    fmt = struct.pack('<HHIIHH', tag, 1, rate, rate * 2, 2, 16)
+def wav(samples, rate=22050, tag=1, channels=1, bits=16):
+    """A RIFF/WAVE file of `samples` (bytes), its format tag `tag`."""
+    frame = channels * bits // 8
+    fmt = struct.pack('<HHIIHH', tag, channels, rate, rate * frame, frame, bits)
     body = b'WAVE' + b'fmt ' + struct.pack('<I', len(fmt)) + fmt + \
         b'data' + struct.pack('<I', len(samples)) + samples
     return b'RIFF' + struct.pack('<I', len(body)) + body
@@ -86,6 +89,15 @@ def pcm_of(data):
     at = data.index(b'data')
     length = struct.unpack('<I', data[at + 4:at + 8])[0]
     return data[at + 8:at + 8 + length]
+
+
+def eight_bit_stereo(sound):
+    """The same sound as unsigned 8-bit samples on two channels."""
+    mono = array.array('h', pcm_of(sound))
+    out = bytearray()
+    for sample in mono:
+        out += bytes(((sample + 32768) >> 8,)) * 2
+    return wav(bytes(out), channels=2, bits=8)
 
 
 def largest(sound):
@@ -107,8 +119,7 @@ class Sound(unittest.TestCase):
             with open(os.path.join(SITE, 'data', name), 'rb') as f:
                 cls.good[name] = f.read()
         # The chime as the recorder would hear it, measured on the file itself.
-        path = os.path.join(SITE, 'data', 'about.dat')
-        cls.chime = sound_sink.loud_span(path)
+        cls.chime, cls.level = sound_sink.measure(os.path.join(SITE, 'data', 'about.dat'))
         cls.server = RUNNING.enter_context(
             serve.SiteServer(cls.site, ['/', SUB_PATH], handler=Line))
         cls.browser = RUNNING.enter_context(harness.Browser(ARTIFACTS, sound=True))
@@ -163,6 +174,7 @@ class Sound(unittest.TestCase):
             asked = time.monotonic()
             time.sleep(self.chime + sound_sink.LAG + Line.delay)
         shutil.copy(recording.path, os.path.join(ARTIFACTS, name + '.wav'))
+        self.heard_level = recording.loudness()
         return recording.heard(), asked
 
     def check_game_goes_on(self):
@@ -186,6 +198,7 @@ class Sound(unittest.TestCase):
             time.sleep(self.chime + sound_sink.LAG)
         shutil.copy(recording.path, os.path.join(ARTIFACTS, 'good.wav'))
         self.assertAlmostEqual(recording.heard(), self.chime, delta=ALLOWANCE)
+        self.assertAlmostEqual(recording.loudness(), self.level, delta=self.level * LEVEL)
         self.assertEqual(self.b.console(), [])
 
     def test_a_file_that_arrives_late_plays_when_it_comes(self):
@@ -193,6 +206,13 @@ class Sound(unittest.TestCase):
         heard, asked = self.play_about('late')
         self.assertLess(asked, Line.sent['about.dat'], 'the chime must be asked for before its file comes')
         self.assertAlmostEqual(heard, self.chime, delta=ALLOWANCE)
+        self.assertEqual(self.b.console(), [])
+
+    def test_eight_bit_stereo_plays_alike(self):
+        self.lay({'about.dat': eight_bit_stereo(self.good['about.dat'])})
+        heard, _ = self.play_about('eight-bit-stereo')
+        self.assertAlmostEqual(heard, self.chime, delta=ALLOWANCE)
+        self.assertAlmostEqual(self.heard_level, self.level, delta=self.level * LEVEL)
         self.assertEqual(self.b.console(), [])
 
     def test_a_file_of_the_largest_size_plays(self):
