@@ -53,7 +53,20 @@ def end_on_signals():
         signal.signal(sig, stop)
 
 
-class Browser:
+class Started:
+    """Entered by starting (_start); a start that fails half-way ends what it
+    had begun, as leaving (__exit__) does."""
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+
+class Browser(Started):
     """A headless Chromium on a fresh profile, driven by chromedriver. The
     driver and the browser form a process group of their own, which is
     killed whole at the end whatever the driver managed to close."""
@@ -65,14 +78,6 @@ class Browser:
         self.profile = None
         self.service = None
         self.driver = None
-
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
 
     def _start(self):
         os.makedirs(self.artifacts, exist_ok=True)

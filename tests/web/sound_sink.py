@@ -16,6 +16,8 @@ import tempfile
 import time
 import wave
 
+import harness
+
 WINDOW = 0.01    # seconds per measured slice
 LOUD = 0.01      # a slice louder than this (RMS, full scale 1) is sound
 LAG = 2.5        # the null sink hands over what was played this late, at most
@@ -38,19 +40,11 @@ def _end(process):
         pass
 
 
-class Sink:
+class Sink(harness.Started):
     def __init__(self):
         self.folder = None
         self.server = None
         self.address = None
-
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
 
     def _start(self):
         if shutil.which('pulseaudio') is None or shutil.which('parecord') is None:
