@@ -5,11 +5,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """The page's sound, heard: headless Chromium plays into a private PulseAudio
-null sink and a recorder listens. The about window's chime plays whole after
-the player's first click, from a sub-path and from a file that arrives late;
-the welcome box and a refused purchase are silent. Sound files that are
-missing, truncated, too large (with and without their length), an HTML page
-or another format give silence, the console stays empty and the game goes on.
+null sink and a recorder listens. The about window's chime plays whole and as
+loud as its file after the player's first click, from a sub-path, from a file
+that arrives late, as 8-bit stereo and at the size limit; the welcome box and
+a refused purchase are silent, and "Konec" cuts the chime short. Sound files
+that are missing, truncated, too large (with and without their length), an
+HTML page or another format give silence, the console stays empty and the
+game goes on.
 
     sound_test.py SITE ARTIFACTS [TEST...]
 
@@ -199,6 +201,16 @@ class Sound(unittest.TestCase):
         shutil.copy(recording.path, os.path.join(ARTIFACTS, 'good.wav'))
         self.assertAlmostEqual(recording.heard(), self.chime, delta=ALLOWANCE)
         self.assertAlmostEqual(recording.loudness(), self.level, delta=self.level * LEVEL)
+        self.assertEqual(self.b.console(), [])
+
+    def test_konec_silences_the_chime(self):
+        with self.sink.record('konec') as recording:
+            self.b.driver.get(self.server.url('/'))
+            self.answer()
+            self.choose('Nápověda', 'O Trelavka')
+            self.choose('Soubor', 'Konec')
+            time.sleep(self.chime + sound_sink.LAG)
+        self.assertLess(recording.heard(), self.chime / 2)
         self.assertEqual(self.b.console(), [])
 
     def test_a_file_that_arrives_late_plays_when_it_comes(self):
