@@ -109,34 +109,34 @@ class Recording:
         return False
 
     def heard(self):
-        return loud_span(self.path)
+        return loud_time(self.path)
 
     def loudness(self):
         return measure(self.path)[1]
 
 
-def loud_span(path):
-    """The seconds from the first loud slice of a 16-bit WAV file to the end
-    of its last one; 0 when it is silent throughout."""
+def loud_time(path):
+    """The seconds of a 16-bit WAV file that are loud, slice by slice: a gap
+    a busy machine leaves in the middle of a sound does not count."""
     return measure(path)[0]
 
 
 def measure(path):
-    """(loud_span(path), the RMS of its loud slices, full scale 1)."""
+    """(loud_time(path), the RMS of its loud slices, full scale 1)."""
     with wave.open(path) as w:
         if w.getsampwidth() != 2:
             raise ValueError('%s: not 16-bit' % path)
         channels, rate = w.getnchannels(), w.getframerate()
         samples = array.array('h', w.readframes(w.getnframes()))
     step = max(1, int(rate * WINDOW)) * channels
-    loud = []
+    loud = 0
     power = 0.0
     for i in range(0, len(samples) - step + 1, step):
         part = samples[i:i + step]
         square = sum(s * s for s in part) / len(part) / 32768 ** 2
         if square ** 0.5 > LOUD:
-            loud.append(i)
+            loud += 1
             power += square
     if not loud:
         return 0.0, 0.0
-    return (loud[-1] + step - loud[0]) / channels / rate, (power / len(loud)) ** 0.5
+    return loud * step / channels / rate, (power / loud) ** 0.5

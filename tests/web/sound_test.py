@@ -207,8 +207,13 @@ class Sound(unittest.TestCase):
         with self.sink.record('konec') as recording:
             self.b.driver.get(self.server.url('/'))
             self.answer()
-            self.choose('Nápověda', 'O Trelavka')
-            self.choose('Soubor', 'Konec')
+            # Both at once, so that a busy machine cannot let the chime end first.
+            self.b.js('''
+                function item(caption) {
+                  return document.querySelector('[role=menuitem][aria-label="' + caption + '"]');
+                }
+                item('O Trelavka').click();
+                item('Konec').click();''')
             time.sleep(self.chime + sound_sink.LAG)
         self.assertLess(recording.heard(), self.chime / 2)
         self.assertEqual(self.b.console(), [])
