@@ -51,4 +51,18 @@ void web_box(const char* title, std::size_t titleLength, const char* text,
 
 // Calls web_run_tasks() from the event loop, after the caller has returned.
 void web_post();
+
+// The sound (Web Audio). The audio output opens on the player's first click
+// or key, as browsers require; a sound asked for before that is silent.
+void web_sound_listen();
+// Fetches `file` beside the page in the background and hands its bytes, or
+// a failure, to web_sound_arrived(id, bytes, length); more than `limit`
+// bytes is a failure.
+void web_sound_fetch(int id, const char* file, std::size_t fileLength, double limit);
+// Keeps decoded sound `id`: `channels` runs of `frames` floats each. Returns
+// 0 when the browser would not take it.
+int web_sound_keep(int id, int channels, double frames, int rate, const float* planes);
+// Stops what plays and starts kept sound `id`.
+void web_sound_play(int id);
+void web_sound_stop();
 }

@@ -421,4 +421,143 @@ mergeInto(LibraryManager.library, {
   web_post: function() {
     setTimeout(function() { _web_run_tasks(); }, 0);
   },
+
+  // -- The sound ---------------------------------------------------------
+  // Web Audio only plays what the C++ side decoded. Nothing here may reach the
+  // console: every promise ends in a catch, and a refusal is silence.
+  $Sound: {
+    context: null,
+    buffers: [],
+    playing: null,
+
+    // Browsers let the audio output start only from the player's gesture; the
+    // first click or key opens it, and a later one wakes it if it was put to
+    // sleep. A chime that follows a timer (the win) then plays on it too.
+    wake: function() {
+      var Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return;
+      if (!Sound.context) {
+        if (navigator.userActivation && !navigator.userActivation.isActive) return;
+        try {
+          Sound.context = new Context();
+        } catch (e) {
+          return;
+        }
+      }
+      if (Sound.context.state === 'suspended') Sound.context.resume().catch(function() {});
+    },
+
+    // The whole body, or null past `limit` bytes or on any failure. A server
+    // may leave out the length or state a false one, so the bytes are counted.
+    read: function(response, limit) {
+      if (!response.ok || !response.body) return null;
+      if (Number(response.headers.get('Content-Length')) > limit) {
+        response.body.cancel().catch(function() {});
+        return null;
+      }
+      var reader = response.body.getReader();
+      var parts = [];
+      var total = 0;
+      function next() {
+        return reader.read().then(function(part) {
+          if (part.done) {
+            var bytes = new Uint8Array(total);
+            var at = 0;
+            parts.forEach(function(p) { bytes.set(p, at); at += p.length; });
+            return bytes;
+          }
+          total += part.value.length;
+          if (total > limit) {
+            reader.cancel().catch(function() {});
+            return null;
+          }
+          parts.push(part.value);
+          return next();
+        });
+      }
+      return next();
+    },
+
+    end: function() {
+      var source = Sound.playing;
+      Sound.playing = null;
+      if (!source) return;
+      source.onended = null;
+      try {
+        source.stop();
+      } catch (e) {}
+      source.disconnect();
+    },
+  },
+
+  web_sound_listen__deps: ['$Sound'],
+  web_sound_listen: function() {
+    ['pointerdown', 'keydown', 'touchend', 'click'].forEach(function(type) {
+      document.addEventListener(type, Sound.wake, true);
+    });
+  },
+
+  web_sound_fetch__deps: ['$Sound', 'malloc', 'free'],
+  web_sound_fetch: function(id, file, fileLength, limit) {
+    var address = UTF8ToString(file, fileLength);
+    fetch(address, {credentials: 'same-origin'}).then(function(response) {
+      return Sound.read(response, limit);
+    }).catch(function() {
+      return null;
+    }).then(function(bytes) {
+      if (!bytes || bytes.length === 0) {
+        _web_sound_arrived(id, 0, 0);
+        return;
+      }
+      var at = _malloc(bytes.length);
+      if (!at) {
+        _web_sound_arrived(id, 0, 0);
+        return;
+      }
+      HEAPU8.set(bytes, at);
+      try {
+        _web_sound_arrived(id, at, bytes.length);
+      } finally {
+        _free(at);
+      }
+    }).catch(function() {});
+  },
+
+  web_sound_keep__deps: ['$Sound'],
+  web_sound_keep: function(id, channels, frames, rate, planes) {
+    try {
+      var buffer = new AudioBuffer({numberOfChannels: channels, length: frames, sampleRate: rate});
+      for (var c = 0; c < channels; ++c) {
+        var from = (planes >> 2) + c * frames;
+        buffer.copyToChannel(HEAPF32.subarray(from, from + frames), c);
+      }
+      Sound.buffers[id] = buffer;
+      return 1;
+    } catch (e) {
+      return 0;
+    }
+  },
+
+  web_sound_play__deps: ['$Sound'],
+  web_sound_play: function(id) {
+    Sound.end();
+    var buffer = Sound.buffers[id];
+    if (!buffer || !Sound.context) return;
+    try {
+      var source = Sound.context.createBufferSource();
+      source.buffer = buffer;
+      source.connect(Sound.context.destination);
+      source.onended = function() {
+        if (Sound.playing === source) Sound.playing = null;
+        source.disconnect();
+      };
+      source.start();
+      Sound.playing = source;
+    } catch (e) {}
+  },
+
+  web_sound_stop__deps: ['$Sound'],
+  web_sound_stop: function() {
+    Sound.end();
+  },
 });

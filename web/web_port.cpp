@@ -15,17 +15,18 @@ void Port::showMessage(std::string_view title, std::string_view text) {
   boxOpen_ = false;
 }
 
-// The page's sound, browser tab and about window come with their shared
-// pieces: until then the concert and the about window are silent, and
-// "O Trelavka" opens nothing.
-void Port::playSound(std::string_view) {}
+void Port::playSound(std::string_view path) { sounds_.play(path); }
+
+// The page's browser tab and about window come with their shared pieces:
+// until then "O Trelavka" opens nothing.
 void Port::openAddress(std::string_view) {}
 void Port::openAbout() {}
 void Port::raiseAbout() {}
 void Port::closeAbout() {}
 
 void Port::quit() {
-  // A page cannot close its tab; the window goes, as on the desktop.
+  // A page cannot close its tab; the window and its sound go, as on the desktop.
+  sounds_.stop();
   if (window_ != nullptr) window_->close();
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "port.h"
+#include "web_sound.h"
 
 namespace trelavka::web {
 
@@ -28,6 +29,7 @@ class Port final : public trelavka::Port {
 
  private:
   MainWindow* window_ = nullptr;
+  Sounds sounds_;
   bool boxOpen_ = false;
 };
 

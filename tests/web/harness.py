@@ -53,17 +53,9 @@ def end_on_signals():
         signal.signal(sig, stop)
 
 
-class Browser:
-    """A headless Chromium on a fresh profile, driven by chromedriver. The
-    driver and the browser form a process group of their own, which is
-    killed whole at the end whatever the driver managed to close."""
-
-    def __init__(self, artifacts, width=1024, height=768):
-        self.artifacts = artifacts
-        self.size = (width, height)
-        self.profile = None
-        self.service = None
-        self.driver = None
+class Started:
+    """Entered by starting (_start); a start that fails half-way ends what it
+    had begun, as leaving (__exit__) does."""
 
     def __enter__(self):
         try:
@@ -72,6 +64,20 @@ class Browser:
             self.__exit__(None, None, None)
             raise
         return self
+
+
+class Browser(Started):
+    """A headless Chromium on a fresh profile, driven by chromedriver. The
+    driver and the browser form a process group of their own, which is
+    killed whole at the end whatever the driver managed to close."""
+
+    def __init__(self, artifacts, width=1024, height=768, sound=False):
+        self.artifacts = artifacts
+        self.size = (width, height)
+        self.sound = sound  # heard on the PulseAudio server PULSE_SERVER names
+        self.profile = None
+        self.service = None
+        self.driver = None
 
     def _start(self):
         os.makedirs(self.artifacts, exist_ok=True)
@@ -85,8 +91,10 @@ class Browser:
                     '--disable-background-networking', '--disable-component-update',
                     '--disable-sync', '--disable-default-apps', '--disable-domain-reliability',
                     '--disable-client-side-phishing-detection', '--metrics-recording-only',
-                    '--password-store=basic', '--use-mock-keychain', '--mute-audio'):
+                    '--password-store=basic', '--use-mock-keychain'):
             options.add_argument(arg)
+        if not self.sound:
+            options.add_argument('--mute-audio')
         if os.geteuid() == 0:
             options.add_argument('--no-sandbox')  # Chromium's sandbox refuses root
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
