@@ -6,9 +6,11 @@
 
 # Start-up of the real game on a fresh X server: exec to the welcome box
 # mapped, OK to the main window mapped, peak resident memory; median of RUNS
-# runs (10) after one cold run. --quick: one run, to prove it still works.
+# runs (12) after one cold run, alternating run by run with the bare Qt
+# program (trelavka-bare-qt), and the game's figures over the bare one's.
+# --quick: one run, to prove it still works.
 # --wine: the Windows build under Wine too, alternating with the Qt build.
-runs=10 wine=
+runs=12 wine=
 for a in "$@"; do
   case $a in
     --quick) runs=1 ;;
@@ -22,5 +24,7 @@ if [ -n "$wine" ]; then
   "$probe" startup "$game" "$runs" "$exe"
   wine_memory
 else
-  "$probe" startup "$game" "$runs"
+  bare=$(dirname "$probe")/trelavka-bare-qt
+  [ -x "$bare" ] || { echo "no $bare; build the target trelavka-bare-qt" >&2; exit 2; }
+  "$probe" startup "$game" "$runs" "$bare"
 fi

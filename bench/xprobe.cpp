@@ -395,6 +395,14 @@ int startup(const std::vector<std::string>& programs, int runs) {
                   *lo, *hi);
     }
   }
+  // What the first program costs over the second: the figures that matter
+  // here are ratios, since the machine's moods move both alike.
+  if (programs.size() == 2) {
+    std::printf("A / B, medians:\n");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      std::printf("  %-26s %5.2fx\n", names[i], median(figures[0][i]) / median(figures[1][i]));
+    }
+  }
   return 0;
 }
 
