@@ -4,13 +4,25 @@
 
 #include "picture_box.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace trelavka::qt {
+namespace {
+
+// A plain widget reads as a filler, which a screen reader passes over in silence.
+QAccessibleInterface* accessibleAsImage(const QString& className, QObject* object) {
+  if (className != QLatin1String(PictureBox::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
 
 PictureBox::PictureBox(const QString& imageResource, QWidget* parent)
     : QWidget(parent), pixmap_(imageResource) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  static const bool asImage = (QAccessible::installFactory(accessibleAsImage), true);
+  (void)asImage;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
