@@ -22,8 +22,9 @@
 namespace trelavka::qt {
 namespace {
 
-// Every size is decoded for every window that shows the icon, and no window
-// manager draws a window's icon larger; launchers take the installed ones.
+// Every size here is decoded for every window that shows the icon; title bars
+// and task lists draw it small, and launchers take the installed theme icons,
+// which keep every size.
 constexpr std::array<int, 5> kIconSizes{16, 32, 48, 64, 128};
 
 }  // namespace
