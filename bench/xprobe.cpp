@@ -333,6 +333,7 @@ struct Shown {
   Clock::time_point okPressed;
   Clock::time_point mainMapped;
   Clock::time_point mainPainted;
+  double cpuToBoxMs;  // every thread's time on a CPU, read when the box has painted
 };
 
 // Waits for the welcome box, lets it stand a moment as a player would read it,
@@ -347,6 +348,9 @@ Shown throughWelcome(Display& x, Game& game) {
   }
   const auto boxPainted = x.awaitPaint(box->first, box->second + std::chrono::seconds(5));
   if (!boxPainted) die("the welcome box stayed black");
+  // Time spent waiting for a CPU is not in it: the figure a loaded machine moves least.
+  double cpuToBoxMs = 0;
+  for (const auto& [id, thread] : game.threads()) cpuToBoxMs += thread.runMs;
   std::this_thread::sleep_for(milliseconds(300));
   // One key may come before the box takes focus; a late second press is harmless.
   for (int attempt = 0; attempt < 5; ++attempt) {
@@ -356,7 +360,7 @@ Shown throughWelcome(Display& x, Game& game) {
       if (attempt > 0) std::fprintf(stderr, "note: Return pressed %d times\n", attempt + 1);
       const auto mainPainted = x.awaitPaint(main->first, main->second + std::chrono::seconds(5));
       if (!mainPainted) die("the main window stayed black");
-      return {box->second, *boxPainted, main->first, ok, main->second, *mainPainted};
+      return {box->second, *boxPainted, main->first, ok, main->second, *mainPainted, cpuToBoxMs};
     }
   }
   die("the main window did not appear after OK");
@@ -364,10 +368,10 @@ Shown throughWelcome(Display& x, Game& game) {
 
 int startup(const std::vector<std::string>& programs, int runs) {
   Display x;
-  const std::array<const char*, 5> names{"exec->welcome box mapped", "exec->welcome box painted",
+  const std::array<const char*, 6> names{"exec->welcome box mapped", "exec->welcome box painted",
                                          "OK->main window mapped", "OK->main window painted",
-                                         "peak RSS (MB)"};
-  std::vector<std::array<std::vector<double>, 5>> figures(programs.size());
+                                         "peak RSS (MB)", "CPU to welcome box (ms)"};
+  std::vector<std::array<std::vector<double>, 6>> figures(programs.size());
   // Run 0 meets cold caches (fonts, libraries); it is shown, not counted.
   // Alternating run by run, the programs meet the same moods of the machine.
   for (int run = 0; run <= runs; ++run) {
@@ -376,12 +380,12 @@ int startup(const std::vector<std::string>& programs, int runs) {
       const Shown s = throughWelcome(x, game);
       // The first paint of the main window belongs to the start-up's memory.
       std::this_thread::sleep_for(milliseconds(500));
-      const std::array<double, 5> f{msBetween(game.started(), s.box), msBetween(game.started(), s.boxPainted),
+      const std::array<double, 6> f{msBetween(game.started(), s.box), msBetween(game.started(), s.boxPainted),
                                     msBetween(s.okPressed, s.mainMapped), msBetween(s.okPressed, s.mainPainted),
-                                    static_cast<double>(game.statusKb("VmHWM")) / 1024.0};
-      std::printf("run %2d %c: box mapped %6.1f painted %6.1f ms; main mapped %6.1f painted %6.1f ms after OK; "
-                  "peak RSS %.1f MB%s\n",
-                  run, static_cast<char>('A' + p), f[0], f[1], f[2], f[3], f[4],
+                                    static_cast<double>(game.statusKb("VmHWM")) / 1024.0, s.cpuToBoxMs};
+      std::printf("run %2d %c: box mapped %6.1f painted %6.1f ms (CPU %5.1f); main mapped %6.1f painted %6.1f ms "
+                  "after OK; peak RSS %.1f MB%s\n",
+                  run, static_cast<char>('A' + p), f[0], f[1], f[5], f[2], f[3], f[4],
                   run == 0 ? " (cold, not counted)" : "");
       if (run == 0) continue;
       for (std::size_t i = 0; i < f.size(); ++i) figures[p][i].push_back(f[i]);
@@ -393,6 +397,14 @@ int startup(const std::vector<std::string>& programs, int runs) {
       const auto [lo, hi] = std::minmax_element(figures[p][i].begin(), figures[p][i].end());
       std::printf("  median of %d: %-26s %7.1f  (min %.1f, max %.1f)\n", runs, names[i], median(figures[p][i]),
                   *lo, *hi);
+    }
+  }
+  // What the first program costs over the second: the figures that matter
+  // here are ratios, since the machine's moods move both alike.
+  if (programs.size() == 2) {
+    std::printf("A / B, medians:\n");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      std::printf("  %-26s %5.2fx\n", names[i], median(figures[0][i]) / median(figures[1][i]));
     }
   }
   return 0;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QResource>
 #include <QScreen>
 #include <QWidget>
 #include <array>
@@ -21,13 +22,19 @@
 namespace trelavka::qt {
 namespace {
 
-constexpr std::array<int, 6> kIconSizes{16, 32, 48, 64, 128, 256};
+// Every size here is decoded for every window that shows the icon; title bars
+// and task lists draw it small, and launchers take the installed theme icons,
+// which keep every size.
+constexpr std::array<int, 5> kIconSizes{16, 32, 48, 64, 128};
 
 }  // namespace
 
 void installLook() {
   for (const std::string_view file : view::kBundledFontFiles) {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + qs(file));
+    // Stored uncompressed, so the faces are read where the program lies, not
+    // copied to the heap first.
+    QFontDatabase::addApplicationFontFromData(
+        QResource(QStringLiteral(":/fonts/") + qs(file)).uncompressedData());
   }
   // One typeface everywhere: menus, boxes and tooltips would otherwise take the
   // desktop's.
@@ -36,7 +43,10 @@ void installLook() {
 }
 
 QString fontFamily() {
-  return qs(view::gameFace(QFontDatabase::families().contains(qs(view::kPreferredFace))));
+  // Asked for by every control; the bundled faces do not change the answer.
+  static const QString family =
+      qs(view::gameFace(QFontDatabase::hasFamily(qs(view::kPreferredFace))));
+  return family;
 }
 
 QFont fontFor(layout::Font font) {

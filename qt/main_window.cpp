@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <map>
 
+#include "accessible_names.h"
 #include "layout.h"
 #include "look.h"
 #include "menu.h"
@@ -104,6 +105,8 @@ void MainWindow::buildControls() {
       }
     }
     widget->setObjectName(qs(row.name));
+    // A counter's caption is a label of its own and a picture says nothing by itself.
+    widget->setAccessibleName(qs(view::accessibleName(row)));
     widget->setGeometry(rectOf(row.place));
     if (row.font != layout::Font::Window) widget->setFont(fontFor(row.font));
     if (!row.tooltip.empty()) widget->setToolTip(qs(row.tooltip));

@@ -5,6 +5,8 @@
 // A picture of the window: its image unscaled from the top-left corner,
 // clipped by the box, no frame. What the image does not cover shows the
 // box's own button-face ground, so a wider box hides a narrower one beneath.
+// The image is decoded when first needed: most of the town is not built yet
+// when the game starts.
 #pragma once
 
 #include <QPixmap>
@@ -18,13 +20,14 @@ class PictureBox final : public QWidget {
  public:
   PictureBox(const QString& imageResource, QWidget* parent);
 
-  const QPixmap& pixmap() const { return pixmap_; }
+  const QPixmap& pixmap() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap pixmap_;
+  QString resource_;
+  mutable QPixmap pixmap_;
 };
 
 }  // namespace trelavka::qt

@@ -14,7 +14,7 @@ set -euo pipefail
 {
 cd "$(dirname "$0")/.."
 who=("--copyright=Tým Trelavka" --year=2026)
-dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$|packaging/(changelog|copyright)\.in$|packaging/man/)'
+dep5='^(LICENSES/|\.reuse/|assets/(images|sounds|fonts)/|docs/.*\.png$|tests/scenarios/.*\.(scenario|expected|stderr|input)$|tests/fuzz/corpus/|tests/fuzz/scenario\.dict$|packaging/(changelog|copyright)\.in$|packaging/man/|packaging/win32/README\.txt\.in$)'
 mapfile -t files < <(git ls-files | grep -Ev "$dep5")
 
 annotate() {  # annotate LICENCE [--style=S] FILE...

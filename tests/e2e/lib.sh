@@ -205,6 +205,17 @@ ok_box() {
   wait_gone "$1"
 }
 
+# quit_with_ctrl_k WINDOW: the game ends at the key, with status 0 and not a
+# word on the terminal over the whole test.
+quit_with_ctrl_k() {
+  focus "$1"
+  xdotool key ctrl+k
+  game_exit 10 || fail "the game is still running after Ctrl+K"
+  [ "$game_status" = 0 ] || fail "the game ended with status $game_status"
+  [ ! -s "$work/game.err" ] || fail "the game wrote to the terminal: $(head -c 2000 "$work/game.err")"
+  note "passed; screenshots in $artifacts"
+}
+
 # shot NAME [WINDOW]: a screenshot into the artefacts, of one window or the screen.
 shot() {
   mkdir -p "$artifacts"

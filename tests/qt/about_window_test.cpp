@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -113,6 +114,24 @@ TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoAndLinkOnly) {
   QTest::mousePress(control("Picture1"), Qt::LeftButton, {}, {100, 100});
   QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, {20, 300});
   EXPECT_EQ(reported(), std::vector<AboutTarget>{});
+}
+
+// On a dense screen each pixel of the logo becomes a block of exactly its
+// colour, as on the map; a smoothed logo mixes neighbours at every edge.
+// ui.about_logo_at_double_scale runs this at twice the density.
+TEST_F(AboutWindowTest, LogoGrowsByWholePixels) {
+  const int ratio = qRound(window_->devicePixelRatio());
+  const QImage logo = QImage(imageResource("logo.jpg")).convertToFormat(QImage::Format_RGB32);
+  const QImage shot = control("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_GE(shot.width(), logo.width() * ratio);
+  ASSERT_GE(shot.height(), logo.height() * ratio);
+  int mixed = 0;
+  for (int y = 0; y < logo.height() * ratio; ++y) {
+    for (int x = 0; x < logo.width() * ratio; ++x) {
+      mixed += shot.pixel(x, y) != logo.pixel(x / ratio, y / ratio);
+    }
+  }
+  EXPECT_EQ(mixed, 0) << "at " << ratio << " device pixels a pixel";
 }
 
 TEST_F(AboutWindowTest, CloseBoxReportsAndLeavesTheWindowToItsOwner) {

@@ -13,7 +13,8 @@
 # table of broken sound files neither hangs nor ends it and each is followed
 # by a chime that still plays, Ctrl+K ends it with status 0, and the
 # uninstaller removes it all: no file and no registry key or value of ours is
-# left, the maker's key included. Also checks what the zip holds. Exits 77
+# left, the maker's key included. Also checks what the zip holds, and that its
+# README.txt and the installed one begin with their text, no header. Exits 77
 # (skipped) only when no audio server can be started here.
 # Usage: install.sh CPACK_CONFIG WINE_TEMPLATE ARTIFACTS
 E2E_LIMIT=240
@@ -36,6 +37,15 @@ cmake -E tar tf "$zip" | sort >"$work/zip.list"
 printf '%s\n' "$top/LICENSE-font.txt" "$top/LICENSE.txt" "$top/README.txt" \
   "$top/data/about.dat" "$top/data/rolling.dat" "$top/trelavka.exe" >"$work/zip.want"
 diff -u "$work/zip.want" <(grep -v '/$' "$work/zip.list") || fail "the zip holds other files"
+# A player opens README.txt to read about the game, not a licence header.
+version=${top#trelavka-} version=${version%-win64}
+readme_starts_with_text() {
+  local first
+  first=$(head -n 1 "$1" | tr -d '\r')
+  [ "$first" = "Trelavka $version" ] || fail "$2's README.txt begins \"$first\", not \"Trelavka $version\""
+}
+(cd "$work" && cmake -E tar xf "$zip" "$top/README.txt") || fail "cannot unpack README.txt"
+readme_starts_with_text "$work/$top/README.txt" "the zip"
 file "$setup" | grep -q 'PE32+' || fail "the installer is not a 64-bit program: $(file "$setup")"
 
 # An audio server of our own; Wine's PulseAudio driver finds it through
@@ -83,6 +93,7 @@ dir="$WINEPREFIX/drive_c/Program Files/Trelavka"
 for f in trelavka.exe data/about.dat data/rolling.dat README.txt LICENSE.txt Uninstall.exe; do
   [ -s "$dir/$f" ] || fail "the installer did not put $f in C:\\Program Files\\Trelavka"
 done
+readme_starts_with_text "$dir/README.txt" "the installer"
 links="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Trelavka"
 [ -s "$links/Trelavka.lnk" ] || fail "no Start-menu link: $(ls -R "$WINEPREFIX/drive_c/ProgramData" | head)"
 strings -el "$links/Trelavka.lnk" | grep -qx 'C:\\Program Files\\Trelavka' \
