@@ -12,6 +12,7 @@
 #include <array>
 #include <string_view>
 
+#include "button_focus.h"
 #include "geometry.h"
 #include "look.h"
 #include "model.h"
@@ -61,6 +62,7 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   std::array<HWND, kCounterCount> counters_{};
   std::array<HWND, kPictureCount> pictures_{};
   std::array<HWND, kButtonCount> buttons_{};
+  view::ButtonFocus focus_;
 };
 
 }  // namespace trelavka::win32
