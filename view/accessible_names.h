@@ -11,6 +11,7 @@
 
 #include <string_view>
 
+#include "about_layout.h"
 #include "layout.h"
 #include "menu.h"
 #include "offers.h"
@@ -98,6 +99,11 @@ constexpr std::string_view accessibleName(const layout::Control& row) {
       break;
   }
   return row.caption;
+}
+
+// The about window: the logo by the maker it shows, the rest by their text.
+constexpr std::string_view accessibleName(const about::Control& row) {
+  return row.kind == about::Kind::Picture ? about::kTeam : row.content;
 }
 
 namespace names_detail {

@@ -3,12 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What the page's browser tests stand on: the built page served on a free
-port of 127.0.0.1, a headless Chromium with its driver, the layout table read
-from its source, and pictures as pixels. Every process started here is ended
+port of 127.0.0.1, a headless Chromium with its driver, the tables as the
+compiled program holds them, and pictures as pixels. Every process started here is ended
 on every way out: an exception, a failed test, SIGTERM, SIGHUP or Ctrl+C."""
 
+import json
 import os
-import re
 import shutil
 import signal
 import subprocess
@@ -26,7 +26,7 @@ import serve  # noqa: E402  (the page's own server)
 
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
-TWIPS_PER_PIXEL = 15
+NODE = '/usr/bin/node'
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
 
@@ -165,35 +165,40 @@ def rgb(path):
 
 
 class Row:
-    def __init__(self, name, kind, container, twips, image):
-        self.name = name
-        self.kind = kind
-        self.container = container
-        self.place = tuple(t // TWIPS_PER_PIXEL for t in twips)
-        self.image = image
+    def __init__(self, fields):
+        self.name = fields['name']
+        self.kind = fields['kind']
+        self.container = fields.get('container', '')
+        self.place = tuple(fields['place'])
+        self.image = fields.get('image') or None
+        self.caption = fields.get('caption', '')
+        self.tooltip = fields.get('tooltip', '')
+        self.accessible = fields['accessible']
+        self.fields = fields
 
 
-ROW = re.compile(r'\b(caption|counter|button|picture|result)\("(\w+)",(?: "(\w*)",)? '
-                 r'\{(\d+), (\d+), (\d+), (\d+)\}')
-CLIENT = re.compile(r'kClient\{0, 0, (\d+), (\d+)\}')
+class Tables:
+    """The tables the page is built from, read from the compiled program
+    (tests/web/tables.cpp, run under node): the main window's client area
+    and rows in stacking order, the about window's, and the menu."""
 
+    def __init__(self, program):
+        printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
+                                 capture_output=True, text=True).stdout
+        tables = json.loads(printed)
+        self.size = tuple(tables['client'][2:])
+        self.rows = [Row(fields) for fields in tables['controls']]
+        about = tables['about']
+        self.about_title = about['title']
+        self.about_size = tuple(about['client'][2:])
+        self.about_rows = [Row(fields) for fields in about['controls']]
+        self.menu = tables['menu']
 
-def read_layout():
-    """The main window's layout table, read from view/layout.h as it stands:
-    the client area's size in pixels, and each row's name, kind, container,
-    place in pixels and image, in stacking order."""
-    with open(os.path.join(ROOT, 'view', 'layout.h'), encoding='utf-8') as f:
-        source = f.read()
-    matches = list(ROW.finditer(source))
-    rows = []
-    for i, m in enumerate(matches):
-        rest = source[m.end():matches[i + 1].start() if i + 1 < len(matches) else len(source)]
-        image = re.search(r'"([\w-]+\.gif)"', rest)
-        rows.append(Row(m.group(2), m.group(1).capitalize(), m.group(3) or '',
-                        [int(m.group(k)) for k in range(4, 8)], image and image.group(1)))
-    client = CLIENT.search(source)
-    size = (int(client.group(1)) // TWIPS_PER_PIXEL, int(client.group(2)) // TWIPS_PER_PIXEL)
-    return size, rows
+    def row(self, name):
+        return next(row for row in self.rows if row.name == name)
+
+    def menu_caption(self, name):
+        return next(item['caption'] for item in self.menu if item['name'] == name)
 
 
 def client_places(size, rows):

@@ -10,7 +10,9 @@ its pictures to the pixel, buying from the menus by mouse and by keyboard, the
 box keeping out every other event, and the accessibility tree. After every
 test the browser's console must be empty.
 
-    page_test.py SITE ARTIFACTS
+    page_test.py SITE TABLES ARTIFACTS
+
+TABLES is the program that prints the tables the page is built from.
 """
 import contextlib
 import os
@@ -25,7 +27,7 @@ from selenium.webdriver.common.keys import Keys
 
 import harness
 
-SITE = ARTIFACTS = None
+SITE = TABLES = ARTIFACTS = None
 # The server and the browser: ended when the run ends, however it ends (an
 # interrupted run skips tearDownClass).
 RUNNING = contextlib.ExitStack()
@@ -54,7 +56,8 @@ START_HIDDEN = {'Command1', 'Command3', 'Label5', 'Label6'}
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.size, cls.rows = harness.read_layout()
+        cls.tables = harness.Tables(TABLES)
+        cls.size, cls.rows = cls.tables.size, cls.tables.rows
         cls.places = harness.client_places(cls.size, cls.rows)
         cls.server = RUNNING.enter_context(harness.site_server(SITE, ['/', SUB_PATH]))
         cls.browser = RUNNING.enter_context(harness.Browser(ARTIFACTS))
@@ -325,10 +328,10 @@ def xpath_text(text):
 
 
 def main():
-    global SITE, ARTIFACTS
-    if len(sys.argv) != 3:
+    global SITE, TABLES, ARTIFACTS
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    SITE, ARTIFACTS = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    SITE, TABLES, ARTIFACTS = (os.path.abspath(a) for a in sys.argv[1:])
     harness.end_on_signals()
     with RUNNING:
         result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result
