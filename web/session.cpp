@@ -9,14 +9,23 @@
 
 namespace trelavka::web {
 
+namespace {
+
+// Later, from the page's event loop: the relay's and the clock's way there.
+view::EventRelay::Post postTo(std::vector<std::function<void()>>& tasks) {
+  return [&tasks](std::function<void()> task) {
+    tasks.push_back(std::move(task));
+    if (tasks.size() == 1) web_post();
+  };
+}
+
+}  // namespace
+
 Session::Session()
     : game_(model_, port_),
-      relay_(game_,
-             [this](std::function<void()> task) {
-               tasks_.push_back(std::move(task));
-               if (tasks_.size() == 1) web_post();
-             }),
-      window_(model_) {
+      relay_(game_, postTo(tasks_)),
+      window_(model_),
+      clock_(model_, [this](Timer t) { relay_.tick(t); }, postTo(tasks_)) {
   port_.attach(&window_);
 }
 

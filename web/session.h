@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "clock.h"
 #include "game.h"
 #include "main_window.h"
 #include "model.h"
@@ -43,8 +44,9 @@ class Session {
   Port port_;
   Game game_;
   view::EventRelay relay_;
-  MainWindow window_;
   std::vector<std::function<void()>> tasks_;
+  MainWindow window_;
+  Clock clock_;  // last: its timers start counting as it is made
 };
 
 }  // namespace trelavka::web

@@ -19,6 +19,7 @@ import os
 import shutil
 import sys
 import tempfile
+import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -51,6 +52,11 @@ HELP = ('Nápověda',
 # and every other control but these.
 START_PICTURES = {'Picture1', 'Picture6', 'Picture7', 'Picture16', 'Picture17', 'Picture18'}
 START_HIDDEN = {'Command1', 'Command3', 'Label5', 'Label6'}
+# The map's animations show and hide these on their own, from the page's
+# first moment on (the first after 6 s): a slow machine may catch one.
+ANIMATED = {'Picture6', 'Picture8', 'Picture9', 'Picture13', 'Picture14', 'Picture15',
+            'Picture22', 'Picture23', 'Picture25', 'Picture27', 'Picture28', 'Picture31'}
+DAY_MS = 2800
 
 
 class Page(unittest.TestCase):
@@ -113,9 +119,26 @@ class Page(unittest.TestCase):
 
     # -- checks ------------------------------------------------------------
 
-    def check_pictures(self, shot, shown):
+    def shown_pictures(self):
+        return set(self.b.js('return Array.from(document.querySelectorAll("#client .picture"))'
+                             '.filter(function(p) { return !p.hidden; })'
+                             '.map(function(p) { return p.id; });'))
+
+    def picture_shot(self, name, shown):
+        """A screenshot with the pictures the page shows, which must be
+        `shown` but for the animated ones; retaken if an animation moved."""
+        while True:
+            before = self.shown_pictures()
+            shot = self.b.screenshot(name)
+            if self.shown_pictures() == before:
+                break
+        self.assertEqual(before - ANIMATED, shown - ANIMATED)
+        return shot, before
+
+    def check_pictures(self, shot_and_shown):
         """Every pixel of the client area that a shown picture owns is that
         picture's own pixel, painted as the layout table stacks them."""
+        shot, shown = shot_and_shown
         width, height = self.size
         client = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
                            'return [r.left, r.top];')
@@ -169,7 +192,7 @@ class Page(unittest.TestCase):
 
     def test_every_control_at_its_place_and_the_pictures_to_the_pixel(self):
         self.start()
-        shot = self.b.screenshot('window')
+        shot = self.picture_shot('window', START_PICTURES)
         origin = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
                            'return [r.left, r.top, r.width, r.height];')
         self.assertEqual(origin[2:], list(self.size))
@@ -177,7 +200,8 @@ class Page(unittest.TestCase):
             with self.subTest(control=row.name):
                 hidden = self.b.js('return document.getElementById(arguments[0]).hidden', row.name)
                 if row.kind == 'Picture':
-                    self.assertEqual(not hidden, row.name in START_PICTURES)
+                    if row.name not in ANIMATED:
+                        self.assertEqual(not hidden, row.name in START_PICTURES)
                 else:
                     self.assertEqual(hidden, row.name in START_HIDDEN)
         # Every control at its place, the hidden ones too once shown.
@@ -197,7 +221,7 @@ class Page(unittest.TestCase):
         self.b.js('document.getElementById("all").remove()')
         self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3', 'Text4')],
                          ['2500000', '300', '20', '1'])
-        self.check_pictures(shot, START_PICTURES)
+        self.check_pictures(shot)
         # Stacking: within a container a later row lies above an earlier one.
         self.assertEqual(self.b.js('''
             var r = document.getElementById('Picture7').getBoundingClientRect();
@@ -228,7 +252,7 @@ class Page(unittest.TestCase):
         self.b.wait(lambda: self.visible('Picture10'))
         self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
         self.assertFalse(self.menu_item(ESTATE).is_displayed(), 'the menu closes on a choice')
-        self.check_pictures(self.b.screenshot('estate'), START_PICTURES | {'Picture10'})
+        self.check_pictures(self.picture_shot('estate', START_PICTURES | {'Picture10'}))
 
         # The keyboard alone: F10 to the menu bar, over to "Stavby", down into it.
         self.start()
@@ -284,6 +308,63 @@ class Page(unittest.TestCase):
         self.assertEqual([self.value('Text2'), self.value('Text4')], ['300', '1'])
         self.choose('Stavby', ESTATE)
         self.b.wait(lambda: self.visible('Picture10'))
+
+    def now_and_day(self):
+        now, day = self.b.js('return [performance.now(), document.getElementById("Text4").value]')
+        return now, int(day)
+
+    def press_timed(self, name):
+        """Presses a button by a real click; (before, after) on the page's clock."""
+        button = self.b.driver.find_element(By.ID, name)
+        before = self.b.js('return performance.now()')
+        button.click()
+        return before, self.b.js('return performance.now()')
+
+    def days_until(self, day, started, first, timeout=20):
+        """Watches the day counter, which showed `first` at `started`, until
+        it shows `day`: never a day before its deadline."""
+        seen = []
+        def reached():
+            now, shown = self.now_and_day()
+            seen.append((now, shown))
+            self.assertLessEqual(shown - first, (now - started) // DAY_MS, 'a day came early')
+            return shown >= day
+        self.b.wait(reached, timeout)
+        return seen
+
+    def test_the_clock_keeps_its_days_and_a_box_holds_the_game_not_the_map(self):
+        # The map comes alive behind the welcome box: the first animation,
+        # 6 s after the game began, and not before.
+        self.load()
+        self.b.wait(lambda: not self.b.js('return document.getElementById("Picture8").hidden'), 15)
+        self.assertGreaterEqual(self.b.js('return performance.now()'), 6000)
+        self.assertIsNotNone(self.box())
+        self.answer()
+        self.assertEqual(self.now_and_day()[1], 1, 'no day before "Start hry"')
+
+        before, after = self.press_timed('Command2')
+        self.days_until(3, before, 1)
+        # A box holds the game's days; the one that fell due comes after it, once.
+        while (self.b.js('return performance.now()') - after) % DAY_MS > 800:
+            time.sleep(0.05)
+        opened, day = self.now_and_day()
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        while self.b.js('return performance.now()') < opened + 2 * DAY_MS:
+            time.sleep(0.1)
+        self.assertEqual(self.now_and_day()[1], day)
+        self.answer()
+        self.b.wait(lambda: self.now_and_day()[1] == day + 1, 2)
+        self.assertEqual(self.now_and_day()[1], day + 1, 'the kept days come as one')
+        # "Pauza" stops the days; "Start hry" counts afresh from its press.
+        self.b.wait(lambda: self.visible('Command3'))
+        self.press_timed('Command3')
+        paused = self.now_and_day()[1]
+        time.sleep(DAY_MS / 1000 + 0.5)
+        self.assertEqual(self.now_and_day()[1], paused)
+        before, _ = self.press_timed('Command2')
+        seen = self.days_until(paused + 1, before, paused)
+        self.assertGreaterEqual(seen[-1][0] - before, DAY_MS)
 
     def test_a_page_that_cannot_load_says_so(self):
         for missing in ('trelavka.wasm', 'trelavka.js'):
