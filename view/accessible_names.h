@@ -20,6 +20,8 @@ namespace trelavka::view {
 
 inline constexpr std::string_view kHouseName = "Dům";
 inline constexpr std::string_view kMapName = "Mapa města";
+// A window's close box, where the toolkit leaves it unnamed (the page's).
+inline constexpr std::string_view kCloseBoxName = "Zavřít";
 
 // (No pointer is compared here: the sanitizers' build cannot, when compiling.)
 namespace names_detail {

@@ -30,19 +30,45 @@ int web_picture(int container, const char* name, std::size_t nameLength, const c
 void web_place(int element, int x, int y, int width, int height);
 void web_set_font(int element, double points, int bold);
 void web_set_tooltip(int element, const char* text, std::size_t length);
-// The caption `label` names the counter `field`.
-void web_label_for(int label, int field);
+// What a screen reader calls the element (a picture: its text alternative).
+void web_set_name(int element, const char* text, std::size_t length);
 void web_set_text(int element, const char* text, std::size_t length);
 void web_set_shown(int element, int shown);
 void web_set_enabled(int element, int enabled);
+void web_set_crosshair(int element);
+void web_focus(int element);
+// Whether the keyboard's focus is on the element; whether it rests on
+// nothing shown at all.
+int web_has_focus(int element);
+int web_focus_lost();
 
 // One row of the menu table; parent -1 is the menu bar. Choosing a leaf
-// calls web_choose(row).
+// calls web_choose(row), and so does Ctrl with `key` ('A'..'Z'; 0: none).
 void web_menu_item(int row, int parent, const char* caption, std::size_t captionLength,
-                   const char* shortcut, std::size_t shortcutLength, int submenu);
+                   const char* shortcut, std::size_t shortcutLength, int submenu, int key);
 
 void web_show_window();
 void web_close_window();
+// The page once the game has ended: it says so, with one way to a new game.
+void web_show_ended();
+
+// The about window, in the page: a title bar with a close box over a client
+// area of this size. Returns the client area's handle for the controls.
+// Presses and releases on it come back as web_about_press/release, its
+// close box as web_about_close_box.
+int web_about_open(const char* title, std::size_t titleLength, int width, int height,
+                   const char* closeName, std::size_t closeNameLength);
+// Its outer size, once open; where it goes; to the front.
+int web_about_width();
+int web_about_height();
+void web_about_put(int x, int y);
+void web_about_raise();
+void web_about_close();
+// The room the page has for its windows.
+int web_viewport_width();
+int web_viewport_height();
+// A new tab for the address, which learns nothing of the page.
+void web_open_address(const char* address, std::size_t length);
 
 // Shows a modal box and returns once the player has closed it; the call
 // stack is suspended meanwhile.

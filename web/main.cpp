@@ -24,6 +24,18 @@ EMSCRIPTEN_KEEPALIVE void web_press(int button) {
   if (session != nullptr && button >= 0) session->press(static_cast<std::size_t>(button));
 }
 
+EMSCRIPTEN_KEEPALIVE void web_about_press(int x, int y, int mainButton) {
+  if (session != nullptr) session->aboutPress(x, y, mainButton != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_about_release(int x, int y, int mainButton) {
+  if (session != nullptr) session->aboutRelease(x, y, mainButton != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_about_close_box() {
+  if (session != nullptr) session->aboutCloseBox();
+}
+
 EMSCRIPTEN_KEEPALIVE void web_run_tasks() {
   if (session != nullptr) session->runTasks();
 }

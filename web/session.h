@@ -34,6 +34,11 @@ class Session {
   void choose(std::size_t menuRow);
   void press(std::size_t button);
 
+  // The about window's mouse, at points of its client area; its close box.
+  void aboutPress(int x, int y, bool mainButton);
+  void aboutRelease(int x, int y, bool mainButton);
+  void aboutCloseBox();
+
   // The tasks the relay posted, run from the event loop.
   void runTasks();
 

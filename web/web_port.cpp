@@ -6,6 +6,7 @@
 
 #include "glue.h"
 #include "main_window.h"
+#include "web_address.h"
 
 namespace trelavka::web {
 
@@ -15,14 +16,26 @@ void Port::showMessage(std::string_view title, std::string_view text) {
   boxOpen_ = false;
 }
 
-// The page's sound, browser tab and about window come with their shared
-// pieces: until then the concert and the about window are silent, and
-// "O Trelavka" opens nothing.
+// The page's sound comes with its shared pieces: until then the concert
+// and the about window are silent.
 void Port::playSound(std::string_view) {}
-void Port::openAddress(std::string_view) {}
-void Port::openAbout() {}
-void Port::raiseAbout() {}
-void Port::closeAbout() {}
+
+void Port::openAddress(std::string_view address) {
+  const std::string full = view::webAddress(address);
+  web_open_address(full.data(), full.size());
+}
+
+void Port::openAbout() {
+  if (window_ != nullptr) window_->openAbout();
+}
+
+void Port::raiseAbout() {
+  if (window_ != nullptr) window_->raiseAbout();
+}
+
+void Port::closeAbout() {
+  if (window_ != nullptr) window_->closeAbout();
+}
 
 void Port::quit() {
   // A page cannot close its tab; the window goes, as on the desktop.

@@ -30,6 +30,25 @@ NODE = '/usr/bin/node'
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
 
+PENDING = '''
+(function() {
+  var pending = new Set();
+  var set = window.setTimeout, clear = window.clearTimeout;
+  window.setTimeout = function(f) {
+    var args = Array.prototype.slice.call(arguments, 1);
+    var id = set.apply(window, [function() {
+      pending.delete(id);
+      return typeof f === 'function' ? f.apply(this, arguments) : undefined;
+    }].concat(args));
+    pending.add(id);
+    return id;
+  };
+  window.clearTimeout = function(id) { pending.delete(id); return clear.call(window, id); };
+  window.pendingTimeouts = function() { return pending.size; };
+})();
+'''
+
+
 class SlowFonts(serve.Handler):
     """A slow line: the fonts arrive last, well after the module."""
 
@@ -95,6 +114,9 @@ class Browser:
         self.driver = webdriver.Chrome(service=self.service, options=options)
         self.driver.set_page_load_timeout(30)
         self.driver.set_script_timeout(30)
+        # Every page keeps count of its pending timeouts, for tests that
+        # must see the game's clock stop.
+        self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PENDING})
 
     def __exit__(self, *exc):
         # A second Ctrl+C must not cut the cleaning short.

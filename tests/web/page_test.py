@@ -366,6 +366,163 @@ class Page(unittest.TestCase):
         seen = self.days_until(paused + 1, before, paused)
         self.assertGreaterEqual(seen[-1][0] - before, DAY_MS)
 
+    def press_keys(self, *keys):
+        ActionChains(self.b.driver).send_keys(*keys).perform()
+
+    def ctrl(self, key):
+        ActionChains(self.b.driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
+
+    def focused(self):
+        return self.b.js('return document.activeElement.id || document.activeElement.className')
+
+    def test_tab_and_space_start_pause_and_start_and_the_keyboard_follows(self):
+        self.start()
+        # Past the menu bar to the first button a player can press.
+        self.press_keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), 'Command2')
+        for shown in ('Command3', 'Command2', 'Command3'):
+            self.press_keys(Keys.SPACE)
+            self.b.wait(lambda: self.visible(shown))
+            self.assertEqual(self.focused(), shown)
+        self.assertFalse(self.visible('Command2'))
+        # The focus elsewhere (the menu bar): a click on "Pauza" leaves it there.
+        self.press_keys(Keys.F10)
+        self.b.driver.find_element(By.ID, 'Command3').click()
+        self.b.wait(lambda: self.visible('Command2'))
+        self.assertEqual(self.focused(), 'Command2', 'a click focuses the button it presses')
+
+    def watch_keys(self):
+        """Each key's last word: [key, whether the page took it from the browser]."""
+        self.b.js('window.lastKey = null; window.addEventListener("keydown", function(e) {'
+                  '  window.lastKey = [e.key, e.defaultPrevented]; });')
+
+    def test_konec_and_ctrl_k_end_the_game_and_a_new_one_begins(self):
+        # Ctrl+K is the game's: during a box it does nothing, not even the browser's.
+        self.load()
+        self.watch_keys()
+        self.ctrl('k')
+        self.assertEqual(self.b.js('return window.lastKey'), ['k', True])
+        self.assertEqual(tuple(self.box()), WELCOME)
+        self.answer()
+        for how in ('menu', 'keys'):
+            with self.subTest(how=how):
+                if how == 'keys':
+                    self.b.driver.find_element(By.ID, 'new-game').click()
+                    self.expect_box(WELCOME)
+                    self.answer()
+                    self.watch_keys()
+                    self.assertEqual(self.value('Text1'), '2500000', 'a new game, not the old one')
+                # The clock running and the about window open: all of it goes.
+                self.b.driver.find_element(By.ID, 'Command2').click()
+                self.choose('Nápověda', 'O Trelavka')
+                self.b.wait(lambda: self.b.js('return !!document.getElementById("about")'))
+                if how == 'menu':
+                    self.choose('Soubor', 'Konec')
+                else:
+                    self.ctrl('k')
+                self.b.wait(lambda: self.visible('ended'))
+                self.b.screenshot('ended-' + how)
+                self.assertFalse(self.visible('client'))
+                self.assertFalse(self.b.js('return !!document.getElementById("about")'))
+                self.assertEqual(self.focused(), 'new-game')
+                self.assertEqual(self.b.js('return window.pendingTimeouts()'), 0,
+                                 'every timer stops')
+                # Ctrl+K is the browser's again.
+                self.b.js('window.lastKey = null;')
+                self.ctrl('k')
+                self.assertEqual(self.b.js('return window.lastKey'), ['k', False])
+
+    def about_open(self):
+        return self.b.js('return !!document.getElementById("about")')
+
+    def about_point(self, name, dx=0, dy=0):
+        """A real click's way to a point of an about control, from its top-left."""
+        element = self.b.driver.find_element(By.ID, 'about-' + name)
+        size = element.size
+        return element, dx - size['width'] // 2, dy - size['height'] // 2
+
+    def click_about(self, name, dx=2, dy=2, release_on=None):
+        element, x, y = self.about_point(name, dx, dy)
+        actions = ActionChains(self.b.driver).move_to_element_with_offset(element, x, y).click_and_hold()
+        if release_on:
+            other, x, y = self.about_point(release_on, 2, 2)
+            actions.move_to_element_with_offset(other, x, y)
+        actions.release().perform()
+
+    def test_the_about_window(self):
+        self.start()
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        shot = self.b.screenshot('about')
+        self.assertEqual(self.b.js('return document.getElementById("about-title").textContent'),
+                         self.tables.about_title)
+        # Its controls at the table's places, the window whole in the page, centred.
+        client = self.b.js('var r = document.querySelector("#about .about-client")'
+                           '.getBoundingClientRect(); return [r.left, r.top, r.width, r.height];')
+        self.assertEqual(client[2:], list(self.tables.about_size))
+        for row in self.tables.about_rows:
+            with self.subTest(control=row.name):
+                box = self.b.js('var r = document.getElementById(arguments[0]).getBoundingClientRect();'
+                                'return [r.left, r.top, r.width, r.height];', 'about-' + row.name)
+                x, y, w, h = row.place
+                self.assertEqual(box, [client[0] + x, client[1] + y, w, h])
+                cursor = self.b.js('return getComputedStyle(document.getElementById(arguments[0]))'
+                                   '.cursor', 'about-' + row.name)
+                self.assertEqual(cursor == 'crosshair', row.fields['crosshair'])
+        frame = self.b.js('var r = document.getElementById("about").getBoundingClientRect();'
+                          'return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight];')
+        self.assertLessEqual(abs(frame[0] - (frame[4] - frame[2])), 1)
+        self.assertLessEqual(abs(frame[1] - (frame[5] - frame[3])), 1)
+        # The logo to the pixel, clipped by the window.
+        iw, ih, pixels = harness.rgb(os.path.join(harness.ROOT, 'assets', 'images', 'logo.jpg'))
+        sw, _, got = shot
+        logo = self.tables.about_rows[0]
+        wrong = 0
+        for py in range(0, min(ih, logo.place[3]), 7):
+            for px in range(0, min(iw, self.tables.about_size[0]), 7):
+                at = 3 * ((client[1] + py) * sw + client[0] + px)
+                if tuple(got[at:at + 3]) != tuple(pixels[3 * (py * iw + px):3 * (py * iw + px) + 3]):
+                    wrong += 1
+        self.assertEqual(wrong, 0, 'the logo unscaled and unblurred')
+        # A second "O Trelavka": the same window, to the front, the keyboard on it.
+        self.press_keys(Keys.ESCAPE)
+        self.b.driver.find_element(By.ID, 'Command2').click()
+        self.choose('Nápověda', 'O Trelavka')
+        self.assertEqual(self.b.js('return document.querySelectorAll("#about").length'), 1)
+        self.assertEqual(self.b.js('return document.activeElement.className'), 'close-box')
+        # The address: a new tab that learns nothing of the page; the window stays.
+        self.b.js('window.opened = []; window.open = function() {'
+                  '  window.opened.push(Array.from(arguments)); return null; };')
+        self.click_about('Label5')
+        self.assertEqual(self.b.js('return window.opened'),
+                         [['http://www.example.org', '_blank', 'noopener,noreferrer']])
+        self.assertTrue(self.about_open())
+        # A press on the logo released elsewhere is no click; a click on it closes.
+        self.click_about('Picture1', release_on='Label1')
+        self.assertTrue(self.about_open())
+        self.click_about('Picture1')
+        self.b.wait(lambda: not self.about_open())
+        # The bare surface, the close box, and Space on the close box.
+        for how in ('surface', 'close box', 'space'):
+            with self.subTest(how=how):
+                self.choose('Nápověda', 'O Trelavka')
+                self.b.wait(self.about_open)
+                if how == 'surface':
+                    self.click_about('Label1', dx=-20, dy=2)
+                elif how == 'close box':
+                    self.b.driver.find_element(By.CSS_SELECTOR, '#about .close-box').click()
+                else:
+                    self.press_keys(Keys.SPACE)
+                self.b.wait(lambda: not self.about_open())
+        self.assertEqual(self.b.js('return window.opened.length'), 1)
+        # The accessibility tree: a dialog named by its title, the logo by its maker.
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        nodes = self.b.ax_nodes()
+        self.assertIn(('dialog', 'O Trelavka', None), nodes)
+        self.assertIn(('image', 'Tým Trelavka', None), nodes)
+        self.assertIn(('button', 'Zavřít', None), nodes)
+
     def test_a_page_that_cannot_load_says_so(self):
         for missing in ('trelavka.wasm', 'trelavka.js'):
             with self.subTest(missing=missing), tempfile.TemporaryDirectory() as broken:
