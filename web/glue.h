@@ -75,6 +75,13 @@ void web_open_address(const char* address, std::size_t length);
 void web_box(const char* title, std::size_t titleLength, const char* text,
              std::size_t textLength);
 
+// The face: whether the system has it; a web font loaded under a family
+// name (the call returns once it is there or has failed); the page's face.
+int web_face_is_real(const char* family, std::size_t length);
+void web_use_face(const char* family, std::size_t familyLength, const char* regular,
+                  std::size_t regularLength, const char* bold, std::size_t boldLength);
+void web_set_face(const char* family, std::size_t length);
+
 // Calls web_run_tasks() from the event loop, after the caller has returned.
 void web_post();
 }

@@ -205,17 +205,46 @@ mergeInto(LibraryManager.library, {
   },
 
   // A module that cannot load or run leaves the page saying so, not blank.
-  // The game starts once its face is there, so that the welcome box is never
-  // drawn in no letters at all, nor in another face first; a face that fails
-  // to load leaves the browser's sans-serif.
   $Page__postset: 'Module.onAbort = function() {' +
       '  document.getElementById("game").hidden = true;' +
       '  document.getElementById("failed").hidden = false;' +
-      '};' +
-      'addRunDependency("fonts");' +
-      'Promise.all(["11px", "bold 11px"].map(function(font) {' +
-      '  return document.fonts.load(font + " \'Trelavka Sans\'");' +
-      '})).catch(function() {}).then(function() { removeRunDependency("fonts"); });',
+      '};',
+
+  // Whether the system has the face itself: text set in it measures other
+  // than in either of two unlike generic faces. (A face the system lacks is
+  // quietly replaced by the generic one.)
+  web_face_is_real: function(family, length) {
+    var context = document.createElement('canvas').getContext('2d');
+    var sample = 'mmmmmmmmmmlliWWíů';
+    var named = '"' + UTF8ToString(family, length).replace(/["\\]/g, '') + '"';
+    return ['monospace', 'serif'].some(function(generic) {
+      context.font = '72px ' + generic;
+      var plain = context.measureText(sample).width;
+      context.font = '72px ' + named + ', ' + generic;
+      return context.measureText(sample).width !== plain;
+    }) ? 1 : 0;
+  },
+
+  // The bundled face as a web font, both weights; the call returns once they
+  // are there, so the welcome box is never drawn in no letters at all nor in
+  // another face first. A face that fails to load leaves sans-serif.
+  web_use_face: function(family, familyLength, regular, regularLength, bold, boldLength) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var name = UTF8ToString(family, familyLength);
+      var faces = [[regular, regularLength, 'normal'], [bold, boldLength, 'bold']].map(function(f) {
+        var face = new FontFace(name, 'url("' + encodeURI(UTF8ToString(f[0], f[1])) + '")',
+                                {weight: f[2], display: 'block'});
+        document.fonts.add(face);
+        return face.load();
+      });
+      Promise.all(faces).catch(function() {}).then(function() { wakeUp(); });
+    });
+  },
+
+  web_set_face: function(family, length) {
+    document.body.style.fontFamily =
+        '"' + UTF8ToString(family, length).replace(/["\\]/g, '') + '", sans-serif';
+  },
 
   web_window__deps: ['$Page'],
   web_window: function(width, height, points) {

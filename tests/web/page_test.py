@@ -127,6 +127,8 @@ class Page(unittest.TestCase):
     def picture_shot(self, name, shown):
         """A screenshot with the pictures the page shows, which must be
         `shown` but for the animated ones; retaken if an animation moved."""
+        self.b.wait(lambda: self.b.js('return Array.from(document.images).every(function(i) {'
+                                      '  return i.complete && i.naturalWidth > 0; })'))
         while True:
             before = self.shown_pictures()
             shot = self.b.screenshot(name)
@@ -184,6 +186,10 @@ class Page(unittest.TestCase):
                       return face.family.indexOf('Trelavka Sans') >= 0;
                     }).map(function(face) { return face.weight + ' ' + face.status; }).sort();'''),
                     ['bold loaded', 'normal loaded'])
+                # No "MS Sans Serif" here: the page chose the bundled face.
+                self.assertEqual(self.b.js('return getComputedStyle(document.querySelector('
+                                           '"#box .box-text")).fontFamily'),
+                                 '"Trelavka Sans", sans-serif')
                 self.assertTrue(self.b.js('return document.activeElement.matches("#box .box-ok")'))
                 self.assertEqual(self.b.js('return document.getElementById("box").getAttribute("role")'),
                                  'alertdialog')
