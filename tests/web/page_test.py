@@ -42,6 +42,8 @@ MARKET_REFUSED = ('Nelze uspořádat', 'Máte málo obyvatel, postavte sídlišt
 ESTATE = 'Sídliště           2 500 000,-Kč'
 MARKET = 'Uspořádat trhy                      100 000,-Kč'
 SHOP = 'Obchod          700 000,-Kč'
+HYPERMARKET = 'Hypermarket  7 500 000,-Kč'
+REFUSED = ('Nejde postavit', 'Nemáte dost peněz')
 HELP = ('Nápověda',
         'PENÍZE - Tady snad není co vysvětlovat ---- OBYVATELSTVO - To je dost důležitý faktor, '
         'protože daně se rovnají počet obyvatel krát padesát ---- POPULARITA - Čím víc tím líp '
@@ -529,6 +531,77 @@ class Page(unittest.TestCase):
         self.assertIn(('image', 'Tým Trelavka', None), nodes)
         self.assertIn(('button', 'Zavřít', None), nodes)
 
+    def test_the_players_journey(self):
+        """The journey of the desktop's end-to-end play, by mouse and keys:
+        screenshots in ARTIFACTS/journey/ to set beside the Qt build's."""
+        shots = lambda name: self.b.screenshot(os.path.join('journey', name))
+        os.makedirs(os.path.join(ARTIFACTS, 'journey'), exist_ok=True)
+        self.load()
+        self.expect_box(WELCOME)
+        shots('01-welcome')
+        self.answer()
+        shots('02-start')
+
+        self.choose('Ostatní', MARKET)
+        self.expect_box(MARKET_REFUSED)
+        shots('03-market-refused')
+        self.answer()
+
+        self.choose('Stavby', ESTATE)
+        self.b.wait(lambda: self.visible('Picture10'))
+        self.check_pictures(self.picture_shot(os.path.join('journey', '04-estate'),
+                                              START_PICTURES | {'Picture10'}))
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
+
+        self.choose('Stavby', HYPERMARKET)
+        self.expect_box(REFUSED)
+        shots('05-refused')
+        self.answer(Keys.ENTER)
+        self.assertFalse(self.visible('Picture12'))
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
+
+        # Tab, Space: "Start hry"; the first day 2.8 s after the key, not before.
+        self.b.js('document.activeElement.blur()')
+        self.press_keys(Keys.TAB, Keys.TAB)
+        keyed = self.b.js('return performance.now()')
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command3'))
+        seen = self.days_until(2, keyed, 1)
+        self.assertGreaterEqual(seen[-1][0] - keyed, DAY_MS)
+        shots('06-running')
+        self.press_keys(Keys.SPACE)  # "Pauza", which took the focus
+        self.b.wait(lambda: self.visible('Command2'))
+        day = self.now_and_day()[1]
+        time.sleep(DAY_MS / 1000 + 0.7)
+        self.assertEqual(self.now_and_day()[1], day, 'a day passed while paused')
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command3'))
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command2'))
+
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        shots('07-help')
+        self.answer()
+
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        shots('08-about')
+        self.click_about('Picture1', 100, 100)
+        self.b.wait(lambda: not self.about_open())
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        shots('09-about-again')
+
+        self.ctrl('k')
+        self.b.wait(lambda: self.visible('ended'))
+        self.assertFalse(self.about_open())
+        shots('10-ended')
+        self.b.driver.find_element(By.ID, 'new-game').click()
+        self.expect_box(WELCOME)
+        self.answer()
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text4')], ['2500000', '1'])
+
     def test_a_page_that_cannot_load_says_so(self):
         for missing in ('trelavka.wasm', 'trelavka.js'):
             with self.subTest(missing=missing), tempfile.TemporaryDirectory() as broken:
@@ -551,6 +624,16 @@ class Page(unittest.TestCase):
             self.assertIn(('textbox', caption, value), nodes)
         self.assertIn(('button', 'Start hry', None), nodes)
         self.assertNotIn(('button', 'Pauza', None), nodes)
+        # Each picture shown, by what it shows: a building by its menu caption
+        # without the price, the map, a house.
+        images = [name for role, name, _ in nodes if role == 'image']
+        shown = self.shown_pictures()
+        for row in self.rows:
+            if row.kind == 'Picture' and row.name in shown:
+                self.assertIn(row.accessible, images, row.name)
+        self.assertEqual(len(images), len(shown))
+        for name in ('Mapa města', 'Dům', 'Kanalizace'):
+            self.assertIn(name, images)
         self.assertIn(('menubar', 'Trelavka', None), nodes)
         # A name is read out with its blanks collapsed; on the screen they stay.
         items = [name for role, name, _ in nodes if role == 'menuitem']
