@@ -43,8 +43,8 @@ AboutWindow::AboutWindow() {
                                     view::kCloseBoxName.size());
   for (const about::Control& row : about::kControls) build(client, row);
   const view::Rect page{0, 0, web_viewport_width(), web_viewport_height()};
-  const view::Point at = view::placeWindow(web_about_width(), web_about_height(), page);
-  web_about_put(at.x, at.y);
+  const view::Fitted at = view::fitWindow(web_about_width(), web_about_height(), page);
+  web_about_put(at.at.x, at.at.y, at.scale);
 }
 
 AboutWindow::~AboutWindow() { web_about_close(); }

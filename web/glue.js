@@ -64,15 +64,17 @@ mergeInto(LibraryManager.library, {
       var row = Page.rows[r];
       var item = row.item.getBoundingClientRect();
       var frame = Page.game.getBoundingClientRect();
-      var left = frame.left + Page.game.clientLeft;
-      var top = frame.top + Page.game.clientTop;
+      // The lists lie in the window, which may be scaled as a whole.
+      var scale = frame.width / Page.game.offsetWidth;
+      var x = function(at) { return (at - frame.left) / scale - Page.game.clientLeft + 'px'; };
+      var y = function(at) { return (at - frame.top) / scale - Page.game.clientTop + 'px'; };
       row.list.hidden = false;
       if (row.depth === 0) {
-        row.list.style.left = item.left - left + 'px';
-        row.list.style.top = item.bottom - top + 'px';
+        row.list.style.left = x(item.left);
+        row.list.style.top = y(item.bottom);
       } else {
-        row.list.style.left = item.right - left + 'px';
-        row.list.style.top = item.top - top - 3 + 'px';
+        row.list.style.left = x(item.right);
+        row.list.style.top = y(item.top - 3 * scale);
       }
       row.item.setAttribute('aria-expanded', 'true');
       row.item.classList.add('open');
@@ -180,6 +182,12 @@ mergeInto(LibraryManager.library, {
       if (row.list) Page.openList(r, null);
     },
 
+    put: function(frame, x, y, scale) {
+      frame.style.left = x + 'px';
+      frame.style.top = y + 'px';
+      frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    },
+
     // Above the main window, the focus on its close box, as a window that
     // comes to the front takes the keyboard.
     raiseAbout: function() {
@@ -253,8 +261,6 @@ mergeInto(LibraryManager.library, {
     Page.client = document.getElementById('client');
     Page.client.style.width = width + 'px';
     Page.client.style.height = height + 'px';
-    Page.game.style.setProperty('--client-width', width + 'px');
-    Page.game.style.setProperty('--client-height', height + 'px');
     document.body.style.fontSize = points + 'pt';
 
     Page.menubar.addEventListener('keydown', Page.titleKey);
@@ -275,6 +281,7 @@ mergeInto(LibraryManager.library, {
     document.addEventListener('mousedown', function(event) {
       if (Page.open.length > 0 && !Page.inMenus(event.target)) Page.closeFrom(0);
     });
+    window.addEventListener('resize', function() { _web_resized(); });
     // F10 goes to the menu bar, as on the desktop.
     document.addEventListener('keydown', function(event) {
       if (event.key !== 'F10' || (Page.box && Page.box.open) || Page.game.hidden) return;
@@ -465,6 +472,16 @@ mergeInto(LibraryManager.library, {
     Page.game.hidden = true;
   },
 
+  web_window_width__deps: ['$Page'],
+  web_window_width: function() { return Page.game.offsetWidth; },
+  web_window_height__deps: ['$Page'],
+  web_window_height: function() { return Page.game.offsetHeight; },
+
+  web_window_put__deps: ['$Page'],
+  web_window_put: function(x, y, scale) {
+    Page.put(Page.game, x, y, scale);
+  },
+
   // A new game is a fresh page: nothing of the old one is kept.
   web_show_ended: function() {
     var ended = document.getElementById('ended');
@@ -533,9 +550,8 @@ mergeInto(LibraryManager.library, {
   web_about_height: function() { return Page.about.offsetHeight; },
 
   web_about_put__deps: ['$Page'],
-  web_about_put: function(x, y) {
-    Page.about.style.left = x + 'px';
-    Page.about.style.top = y + 'px';
+  web_about_put: function(x, y, scale) {
+    Page.put(Page.about, x, y, scale);
   },
 
   web_about_raise__deps: ['$Page'],

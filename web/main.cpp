@@ -57,6 +57,10 @@ EMSCRIPTEN_KEEPALIVE void web_about_close_box() {
   if (session != nullptr) session->aboutCloseBox();
 }
 
+EMSCRIPTEN_KEEPALIVE void web_resized() {
+  if (session != nullptr) session->resized();
+}
+
 EMSCRIPTEN_KEEPALIVE void web_run_tasks() {
   if (session != nullptr) session->runTasks();
 }

@@ -12,6 +12,7 @@
 #include "layout.h"
 #include "menu.h"
 #include "menu_text.h"
+#include "placement.h"
 
 namespace trelavka::web {
 namespace {
@@ -110,7 +111,18 @@ void MainWindow::buildMenus() {
   }
 }
 
-void MainWindow::show() { web_show_window(); }
+void MainWindow::show() {
+  web_show_window();
+  place();
+}
+
+void MainWindow::place() {
+  const int width = web_window_width();
+  if (width == 0) return;  // not shown
+  const view::Rect page{0, 0, web_viewport_width(), web_viewport_height()};
+  const view::Fitted at = view::fitWindow(width, web_window_height(), page);
+  web_window_put(at.at.x, at.at.y, at.scale);
+}
 
 void MainWindow::close() {
   about_.reset();

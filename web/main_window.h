@@ -27,6 +27,8 @@ class MainWindow final : private ModelObserver {
   MainWindow& operator=(const MainWindow&) = delete;
 
   void show();
+  // Placed in the page, scaled down to fit where the page is too small.
+  void place();
   // The game has ended: the about window and this one go, and the page
   // says so.
   void close();

@@ -39,6 +39,9 @@ class Session {
   void aboutRelease(int x, int y, bool mainButton);
   void aboutCloseBox();
 
+  // The page's size changed.
+  void resized() { window_.place(); }
+
   // The tasks the relay posted, run from the event loop.
   void runTasks();
 

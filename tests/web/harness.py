@@ -77,9 +77,12 @@ class Browser:
     driver and the browser form a process group of their own, which is
     killed whole at the end whatever the driver managed to close."""
 
-    def __init__(self, artifacts, width=1024, height=768):
+    def __init__(self, artifacts, width=1024, height=768, phone=None):
+        """phone: (width, height, pixel ratio) of an emulated phone with a
+        touch screen, instead of a desktop window."""
         self.artifacts = artifacts
         self.size = (width, height)
+        self.phone = phone
         self.profile = None
         self.service = None
         self.driver = None
@@ -106,6 +109,11 @@ class Browser:
                     '--disable-client-side-phishing-detection', '--metrics-recording-only',
                     '--password-store=basic', '--use-mock-keychain', '--mute-audio'):
             options.add_argument(arg)
+        if self.phone:
+            width, height, ratio = self.phone
+            options.add_experimental_option('mobileEmulation', {
+                'deviceMetrics': {'width': width, 'height': height, 'pixelRatio': ratio,
+                                  'touch': True, 'mobile': True}})
         if os.geteuid() == 0:
             options.add_argument('--no-sandbox')  # Chromium's sandbox refuses root
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
@@ -163,6 +171,17 @@ class Browser:
         with open(path, 'wb') as f:
             f.write(self.driver.get_screenshot_as_png())
         return rgb(path)
+
+    def tap(self, element):
+        """A finger's tap on the middle of the element, as a touch screen
+        gives it (the page sees touch events, then the click they make)."""
+        x, y = self.js('var r = arguments[0].getBoundingClientRect();'
+                       'return [r.left + r.width / 2, r.top + r.height / 2];', element)
+        point = {'x': x, 'y': y}
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                    {'type': 'touchStart', 'touchPoints': [point]})
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                    {'type': 'touchEnd', 'touchPoints': []})
 
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node

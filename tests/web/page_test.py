@@ -461,6 +461,8 @@ class Page(unittest.TestCase):
         self.start()
         self.choose('Nápověda', 'O Trelavka')
         self.b.wait(self.about_open)
+        self.b.wait(lambda: self.b.js('var logo = document.querySelector("#about img");'
+                                      'return logo.complete && logo.naturalWidth > 0;'))
         shot = self.b.screenshot('about')
         self.assertEqual(self.b.js('return document.getElementById("about-title").textContent'),
                          self.tables.about_title)
@@ -648,6 +650,47 @@ class Page(unittest.TestCase):
         self.expect_box(HELP)
         self.assertIn(('alertdialog', 'Nápověda'), [n[:2] for n in self.b.ax_nodes()])
         self.answer()
+
+
+class Phone(unittest.TestCase):
+    """The page on a phone held upright: the whole window scaled down to
+    fit, crisp, and played by taps."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = RUNNING.enter_context(harness.site_server(SITE, ['/']))
+        cls.browser = RUNNING.enter_context(
+            harness.Browser(os.path.join(ARTIFACTS, 'phone'), phone=(390, 844, 3)))
+
+    def tearDown(self):
+        self.assertEqual(self.browser.console(), [], 'the console must stay empty')
+
+    def test_the_whole_window_fits_and_a_tap_on_a_menu_buys(self):
+        b = self.browser
+        b.driver.get(self.server.url())
+        b.wait(lambda: b.js('return !!document.querySelector("#box[open]")'))
+        b.screenshot('welcome')
+        b.tap(b.driver.find_element(By.CSS_SELECTOR, '#box .box-ok'))
+        b.wait(lambda: b.js('return !document.getElementById("game").hidden'))
+        frame = b.js('var r = document.getElementById("game").getBoundingClientRect();'
+                     'return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight];')
+        self.assertEqual(frame[4:], [390, 844])
+        self.assertGreaterEqual(min(frame[:2]), 0)
+        self.assertLessEqual(frame[2], 390.5, 'the window overhangs the screen')
+        self.assertLessEqual(frame[3], 844)
+        self.assertGreater(frame[2] - frame[0], 385, 'the window is not as wide as the screen')
+        self.assertEqual(b.js('return getComputedStyle(document.querySelector("#Picture1 img"))'
+                              '.imageRendering'), 'pixelated')
+        b.screenshot('window')
+        item = lambda caption: b.driver.find_element(
+            By.XPATH, '//*[@role="menuitem"][@aria-label=%s]' % xpath_text(caption))
+        b.tap(item('Stavby'))
+        b.wait(lambda: item(ESTATE).is_displayed())
+        b.screenshot('menu')
+        b.tap(item(ESTATE))
+        b.wait(lambda: not b.js('return document.getElementById("Picture10").hidden'))
+        self.assertEqual(b.js('return document.getElementById("Text1").value'), '0')
+        b.screenshot('estate')
 
 
 def xpath_text(text):
