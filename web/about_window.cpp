@@ -9,7 +9,7 @@
 #include "about_layout.h"
 #include "accessible_names.h"
 #include "glue.h"
-#include "placement.h"
+#include "frame.h"
 
 namespace trelavka::web {
 namespace {
@@ -42,9 +42,7 @@ AboutWindow::AboutWindow() {
                                     size.height, view::kCloseBoxName.data(),
                                     view::kCloseBoxName.size());
   for (const about::Control& row : about::kControls) build(client, row);
-  const view::Rect page{0, 0, web_viewport_width(), web_viewport_height()};
-  const view::Fitted at = view::fitWindow(web_about_width(), web_about_height(), page);
-  web_about_put(at.at.x, at.at.y, at.scale);
+  placeFrame(kWebAboutWindow);
 }
 
 AboutWindow::~AboutWindow() { web_about_close(); }

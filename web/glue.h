@@ -49,11 +49,12 @@ void web_menu_item(int row, int parent, const char* caption, std::size_t caption
 
 void web_show_window();
 void web_close_window();
-// The main window's outer size, unscaled, while shown; where it goes, at
-// what scale. A change of the page's size calls web_resized().
-int web_window_width();
-int web_window_height();
-void web_window_put(int x, int y, double scale);
+// The page's windows: each one's outer size, unscaled, while shown; where it
+// goes, at what scale. A change of the page's size calls web_resized().
+enum WebFrame { kWebMainWindow = 0, kWebAboutWindow = 1 };
+int web_frame_width(int frame);
+int web_frame_height(int frame);
+void web_frame_put(int frame, int x, int y, double scale);
 // The page once the game has ended: it says so, with one way to a new game.
 void web_show_ended();
 
@@ -63,10 +64,7 @@ void web_show_ended();
 // close box as web_about_close_box.
 int web_about_open(const char* title, std::size_t titleLength, int width, int height,
                    const char* closeName, std::size_t closeNameLength);
-// Its outer size, once open; where it goes; to the front.
-int web_about_width();
-int web_about_height();
-void web_about_put(int x, int y, double scale);
+// To the front.
 void web_about_raise();
 void web_about_close();
 // The room the page has for its windows.

@@ -182,11 +182,8 @@ mergeInto(LibraryManager.library, {
       if (row.list) Page.openList(r, null);
     },
 
-    put: function(frame, x, y, scale) {
-      frame.style.left = x + 'px';
-      frame.style.top = y + 'px';
-      frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
-    },
+    // The main window, or the about window (WebFrame).
+    frame: function(frame) { return frame === 0 ? Page.game : Page.about; },
 
     // Above the main window, the focus on its close box, as a window that
     // comes to the front takes the keyboard.
@@ -472,14 +469,17 @@ mergeInto(LibraryManager.library, {
     Page.game.hidden = true;
   },
 
-  web_window_width__deps: ['$Page'],
-  web_window_width: function() { return Page.game.offsetWidth; },
-  web_window_height__deps: ['$Page'],
-  web_window_height: function() { return Page.game.offsetHeight; },
+  web_frame_width__deps: ['$Page'],
+  web_frame_width: function(frame) { return Page.frame(frame).offsetWidth; },
+  web_frame_height__deps: ['$Page'],
+  web_frame_height: function(frame) { return Page.frame(frame).offsetHeight; },
 
-  web_window_put__deps: ['$Page'],
-  web_window_put: function(x, y, scale) {
-    Page.put(Page.game, x, y, scale);
+  web_frame_put__deps: ['$Page'],
+  web_frame_put: function(frame, x, y, scale) {
+    var style = Page.frame(frame).style;
+    style.left = x + 'px';
+    style.top = y + 'px';
+    style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
   },
 
   // A new game is a fresh page: nothing of the old one is kept.
@@ -542,16 +542,6 @@ mergeInto(LibraryManager.library, {
     Page.raiseAbout();
     Page.elements.push(client);
     return Page.elements.length - 1;
-  },
-
-  web_about_width__deps: ['$Page'],
-  web_about_width: function() { return Page.about.offsetWidth; },
-  web_about_height__deps: ['$Page'],
-  web_about_height: function() { return Page.about.offsetHeight; },
-
-  web_about_put__deps: ['$Page'],
-  web_about_put: function(x, y, scale) {
-    Page.put(Page.about, x, y, scale);
   },
 
   web_about_raise__deps: ['$Page'],

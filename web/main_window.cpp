@@ -12,7 +12,7 @@
 #include "layout.h"
 #include "menu.h"
 #include "menu_text.h"
-#include "placement.h"
+#include "frame.h"
 
 namespace trelavka::web {
 namespace {
@@ -117,11 +117,8 @@ void MainWindow::show() {
 }
 
 void MainWindow::place() {
-  const int width = web_window_width();
-  if (width == 0) return;  // not shown
-  const view::Rect page{0, 0, web_viewport_width(), web_viewport_height()};
-  const view::Fitted at = view::fitWindow(width, web_window_height(), page);
-  web_window_put(at.at.x, at.at.y, at.scale);
+  placeFrame(kWebMainWindow);
+  if (about_) placeFrame(kWebAboutWindow);
 }
 
 void MainWindow::close() {

@@ -27,7 +27,8 @@ class MainWindow final : private ModelObserver {
   MainWindow& operator=(const MainWindow&) = delete;
 
   void show();
-  // Placed in the page, scaled down to fit where the page is too small.
+  // Placed in the page, with the about window, scaled down to fit where
+  // the page is too small (at a change of its size).
   void place();
   // The game has ended: the about window and this one go, and the page
   // says so.
