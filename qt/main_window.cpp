@@ -163,15 +163,9 @@ void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
   const bool hadFocus = button->hasFocus();
   button->setVisible(shown);
   button->setEnabled(enabled);
-  // "Start hry" and "Pauza" take turns in one place, and Space must press the
-  // one shown. The toolkit hands the focus of a hidden button only to one that
-  // is already shown; when the other appears later, it takes the focus then.
-  if (!shown && hadFocus) {
-    const QWidget* now = QApplication::focusWidget();
-    focusHeir_ = now == nullptr || !now->isVisible();
-  } else if (shown && enabled && focusHeir_) {
-    focusHeir_ = false;
-    button->setFocus(Qt::OtherFocusReason);
+  const QWidget* now = QApplication::focusWidget();
+  if (const auto heir = focus_.changed(model_, b, hadFocus, now == nullptr || !now->isVisible())) {
+    buttons_[index(*heir)]->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "button_focus.h"
 #include "controls.h"
 #include "model.h"
 #include "relay.h"
@@ -55,7 +56,7 @@ class MainWindow final : public QMainWindow, private ModelObserver {
   std::array<PictureBox*, kPictureCount> pictures_{};
   std::array<QLabel*, kLabelCount> results_{};
   std::array<QPushButton*, kButtonCount> buttons_{};
-  bool focusHeir_ = false;  // a button lost the focus by hiding, and no shown one took it
+  view::ButtonFocus focus_;
 };
 
 }  // namespace trelavka::qt

@@ -11,6 +11,7 @@
 
 #include <string_view>
 
+#include "about_layout.h"
 #include "layout.h"
 #include "menu.h"
 #include "offers.h"
@@ -19,6 +20,8 @@ namespace trelavka::view {
 
 inline constexpr std::string_view kHouseName = "Dům";
 inline constexpr std::string_view kMapName = "Mapa města";
+// A window's close box, where the toolkit leaves it unnamed (the page's).
+inline constexpr std::string_view kCloseBoxName = "Zavřít";
 
 // (No pointer is compared here: the sanitizers' build cannot, when compiling.)
 namespace names_detail {
@@ -98,6 +101,11 @@ constexpr std::string_view accessibleName(const layout::Control& row) {
       break;
   }
   return row.caption;
+}
+
+// The about window: the logo by the maker it shows, the rest by their text.
+constexpr std::string_view accessibleName(const about::Control& row) {
+  return row.kind == about::Kind::Picture ? about::kTeam : row.content;
 }
 
 namespace names_detail {

@@ -34,4 +34,26 @@ constexpr Point placeWindow(int width, int height, const Rect& screen,
           placement_detail::along(height, area.top, area.height(), screen.top, screen.bottom)};
 }
 
+// Where a window can be scaled as a whole (a page on a phone), one larger
+// than its screen is shown whole, scaled down to fit, and placed as above at
+// its scaled size; it is never enlarged. A screen with no room at all (a
+// page in a hidden frame) leaves the window as it is.
+struct Fitted {
+  Point at;
+  double scale = 1;
+};
+
+constexpr Fitted fitWindow(int width, int height, const Rect& screen) {
+  double scale = 1;
+  if (screen.width() > 0 && screen.height() > 0) {
+    if (width > screen.width()) scale = static_cast<double>(screen.width()) / width;
+    if (height > screen.height()) {
+      scale = std::min(scale, static_cast<double>(screen.height()) / height);
+    }
+  }
+  // Truncated: a scaled window never overhangs its screen by a fraction.
+  return {placeWindow(static_cast<int>(width * scale), static_cast<int>(height * scale), screen),
+          scale};
+}
+
 }  // namespace trelavka::view

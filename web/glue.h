@@ -30,24 +30,60 @@ int web_picture(int container, const char* name, std::size_t nameLength, const c
 void web_place(int element, int x, int y, int width, int height);
 void web_set_font(int element, double points, int bold);
 void web_set_tooltip(int element, const char* text, std::size_t length);
-// The caption `label` names the counter `field`.
-void web_label_for(int label, int field);
+// What a screen reader calls the element (a picture: its text alternative).
+void web_set_name(int element, const char* text, std::size_t length);
 void web_set_text(int element, const char* text, std::size_t length);
 void web_set_shown(int element, int shown);
 void web_set_enabled(int element, int enabled);
+void web_set_crosshair(int element);
+void web_focus(int element);
+// Whether the keyboard's focus is on the element; whether it rests on
+// nothing shown at all.
+int web_has_focus(int element);
+int web_focus_lost();
 
 // One row of the menu table; parent -1 is the menu bar. Choosing a leaf
-// calls web_choose(row).
+// calls web_choose(row), and so does Ctrl with `key` ('A'..'Z'; 0: none).
 void web_menu_item(int row, int parent, const char* caption, std::size_t captionLength,
-                   const char* shortcut, std::size_t shortcutLength, int submenu);
+                   const char* shortcut, std::size_t shortcutLength, int submenu, int key);
 
 void web_show_window();
 void web_close_window();
+// The page's windows: each one's outer size, unscaled, while shown; where it
+// goes, at what scale. A change of the page's size calls web_resized().
+enum WebFrame { kWebMainWindow = 0, kWebAboutWindow = 1 };
+int web_frame_width(int frame);
+int web_frame_height(int frame);
+void web_frame_put(int frame, int x, int y, double scale);
+// The page once the game has ended: it says so, with one way to a new game.
+void web_show_ended();
+
+// The about window, in the page: a title bar with a close box over a client
+// area of this size. Returns the client area's handle for the controls.
+// Presses and releases on it come back as web_about_press/release, its
+// close box as web_about_close_box.
+int web_about_open(const char* title, std::size_t titleLength, int width, int height,
+                   const char* closeName, std::size_t closeNameLength);
+// To the front.
+void web_about_raise();
+void web_about_close();
+// The room the page has for its windows.
+int web_viewport_width();
+int web_viewport_height();
+// A new tab for the address, which learns nothing of the page.
+void web_open_address(const char* address, std::size_t length);
 
 // Shows a modal box and returns once the player has closed it; the call
 // stack is suspended meanwhile.
 void web_box(const char* title, std::size_t titleLength, const char* text,
              std::size_t textLength);
+
+// The face: whether the system has it; a web font loaded under a family
+// name (the call returns once it is there or has failed); the page's face.
+int web_face_is_real(const char* family, std::size_t length);
+void web_use_face(const char* family, std::size_t familyLength, const char* regular,
+                  std::size_t regularLength, const char* bold, std::size_t boldLength);
+void web_set_face(const char* family, std::size_t length);
 
 // Calls web_run_tasks() from the event loop, after the caller has returned.
 void web_post();

@@ -16,6 +16,11 @@ mergeInto(LibraryManager.library, {
     open: [],      // rows whose lists are open, from the menu bar down
     outside: null, // what had the focus before the menus took it
     box: null,
+    ended: false,
+    shortcuts: {},  // 'K' -> the menu row Ctrl+K chooses
+    about: null,    // the about window's frame while it is open
+    aboutClient: null,
+    beforeAbout: null,  // what had the focus before the about window took it
 
     text: function(pointer, length) { return UTF8ToString(pointer, length); },
 
@@ -59,15 +64,17 @@ mergeInto(LibraryManager.library, {
       var row = Page.rows[r];
       var item = row.item.getBoundingClientRect();
       var frame = Page.game.getBoundingClientRect();
-      var left = frame.left + Page.game.clientLeft;
-      var top = frame.top + Page.game.clientTop;
+      // The lists lie in the window, which may be scaled as a whole.
+      var scale = frame.width / Page.game.offsetWidth;
+      var x = function(at) { return (at - frame.left) / scale - Page.game.clientLeft + 'px'; };
+      var y = function(at) { return (at - frame.top) / scale - Page.game.clientTop + 'px'; };
       row.list.hidden = false;
       if (row.depth === 0) {
-        row.list.style.left = item.left - left + 'px';
-        row.list.style.top = item.bottom - top + 'px';
+        row.list.style.left = x(item.left);
+        row.list.style.top = y(item.bottom);
       } else {
-        row.list.style.left = item.right - left + 'px';
-        row.list.style.top = item.top - top - 3 + 'px';
+        row.list.style.left = x(item.right);
+        row.list.style.top = y(item.top - 3 * scale);
       }
       row.item.setAttribute('aria-expanded', 'true');
       row.item.classList.add('open');
@@ -175,6 +182,18 @@ mergeInto(LibraryManager.library, {
       if (row.list) Page.openList(r, null);
     },
 
+    // The main window, or the about window (WebFrame).
+    frame: function(frame) { return frame === 0 ? Page.game : Page.about; },
+
+    // Above the main window, the focus on its close box, as a window that
+    // comes to the front takes the keyboard.
+    raiseAbout: function() {
+      if (!Page.about) return;
+      Page.closeFrom(0);
+      if (document.body.lastElementChild !== Page.about) document.body.appendChild(Page.about);
+      Page.about.querySelector('.close-box').focus();
+    },
+
     makeBox: function() {
       var box = document.createElement('dialog');
       box.id = 'box';
@@ -191,17 +210,46 @@ mergeInto(LibraryManager.library, {
   },
 
   // A module that cannot load or run leaves the page saying so, not blank.
-  // The game starts once its face is there, so that the welcome box is never
-  // drawn in no letters at all, nor in another face first; a face that fails
-  // to load leaves the browser's sans-serif.
   $Page__postset: 'Module.onAbort = function() {' +
       '  document.getElementById("game").hidden = true;' +
       '  document.getElementById("failed").hidden = false;' +
-      '};' +
-      'addRunDependency("fonts");' +
-      'Promise.all(["11px", "bold 11px"].map(function(font) {' +
-      '  return document.fonts.load(font + " \'Trelavka Sans\'");' +
-      '})).catch(function() {}).then(function() { removeRunDependency("fonts"); });',
+      '};',
+
+  // Whether the system has the face itself: text set in it measures other
+  // than in either of two unlike generic faces. (A face the system lacks is
+  // quietly replaced by the generic one.)
+  web_face_is_real: function(family, length) {
+    var context = document.createElement('canvas').getContext('2d');
+    var sample = 'mmmmmmmmmmlliWWíů';
+    var named = '"' + UTF8ToString(family, length).replace(/["\\]/g, '') + '"';
+    return ['monospace', 'serif'].some(function(generic) {
+      context.font = '72px ' + generic;
+      var plain = context.measureText(sample).width;
+      context.font = '72px ' + named + ', ' + generic;
+      return context.measureText(sample).width !== plain;
+    }) ? 1 : 0;
+  },
+
+  // The bundled face as a web font, both weights; the call returns once they
+  // are there, so the welcome box is never drawn in no letters at all nor in
+  // another face first. A face that fails to load leaves sans-serif.
+  web_use_face: function(family, familyLength, regular, regularLength, bold, boldLength) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var name = UTF8ToString(family, familyLength);
+      var faces = [[regular, regularLength, 'normal'], [bold, boldLength, 'bold']].map(function(f) {
+        var face = new FontFace(name, 'url("' + encodeURI(UTF8ToString(f[0], f[1])) + '")',
+                                {weight: f[2], display: 'block'});
+        document.fonts.add(face);
+        return face.load();
+      });
+      Promise.all(faces).catch(function() {}).then(function() { wakeUp(); });
+    });
+  },
+
+  web_set_face: function(family, length) {
+    document.body.style.fontFamily =
+        '"' + UTF8ToString(family, length).replace(/["\\]/g, '') + '", sans-serif';
+  },
 
   web_window__deps: ['$Page'],
   web_window: function(width, height, points) {
@@ -210,8 +258,6 @@ mergeInto(LibraryManager.library, {
     Page.client = document.getElementById('client');
     Page.client.style.width = width + 'px';
     Page.client.style.height = height + 'px';
-    Page.game.style.setProperty('--client-width', width + 'px');
-    Page.game.style.setProperty('--client-height', height + 'px');
     document.body.style.fontSize = points + 'pt';
 
     Page.menubar.addEventListener('keydown', Page.titleKey);
@@ -232,6 +278,7 @@ mergeInto(LibraryManager.library, {
     document.addEventListener('mousedown', function(event) {
       if (Page.open.length > 0 && !Page.inMenus(event.target)) Page.closeFrom(0);
     });
+    window.addEventListener('resize', function() { _web_resized(); });
     // F10 goes to the menu bar, as on the desktop.
     document.addEventListener('keydown', function(event) {
       if (event.key !== 'F10' || (Page.box && Page.box.open) || Page.game.hidden) return;
@@ -239,6 +286,16 @@ mergeInto(LibraryManager.library, {
       Page.closeFrom(0);
       Page.titles()[0].focus();
     });
+    // The menus' shortcuts are the game's, not the browser's, while it runs;
+    // during a box they do nothing, as on the desktop.
+    document.addEventListener('keydown', function(event) {
+      if (!event.ctrlKey || event.altKey || event.metaKey || event.key.length !== 1) return;
+      var r = Page.shortcuts[event.key.toUpperCase()];
+      if (r === undefined || Page.ended) return;
+      event.preventDefault();
+      if (Page.box && Page.box.open) return;
+      Page.choose(r);
+    }, true);
   },
 
   web_label__deps: ['$Page'],
@@ -303,9 +360,33 @@ mergeInto(LibraryManager.library, {
     Page.elements[element].title = Page.text(text, length);
   },
 
-  web_label_for__deps: ['$Page'],
-  web_label_for: function(label, field) {
-    Page.elements[field].setAttribute('aria-labelledby', Page.elements[label].id);
+  web_set_name__deps: ['$Page'],
+  web_set_name: function(element, text, length) {
+    var e = Page.elements[element];
+    var img = e.querySelector('img');
+    if (img) img.alt = Page.text(text, length);
+    else e.setAttribute('aria-label', Page.text(text, length));
+  },
+
+  web_set_crosshair__deps: ['$Page'],
+  web_set_crosshair: function(element) {
+    Page.elements[element].classList.add('crosshair');
+  },
+
+  web_focus__deps: ['$Page'],
+  web_focus: function(element) {
+    Page.elements[element].focus();
+  },
+
+  web_has_focus__deps: ['$Page'],
+  web_has_focus: function(element) {
+    return document.activeElement === Page.elements[element] ? 1 : 0;
+  },
+
+  // A hidden element may still be the active one until the next layout.
+  web_focus_lost: function() {
+    var e = document.activeElement;
+    return !e || e === document.body || e.offsetParent === null ? 1 : 0;
   },
 
   web_set_text__deps: ['$Page'],
@@ -324,7 +405,9 @@ mergeInto(LibraryManager.library, {
   },
 
   web_menu_item__deps: ['$Page'],
-  web_menu_item: function(r, parent, caption, captionLength, shortcut, shortcutLength, submenu) {
+  web_menu_item: function(r, parent, caption, captionLength, shortcut, shortcutLength, submenu,
+                          key) {
+    if (key) Page.shortcuts[String.fromCharCode(key)] = r;
     var item = document.createElement('div');
     item.setAttribute('role', 'menuitem');
     item.tabIndex = -1;
@@ -384,6 +467,103 @@ mergeInto(LibraryManager.library, {
   web_close_window: function() {
     Page.closeFrom(0);
     Page.game.hidden = true;
+  },
+
+  web_frame_width__deps: ['$Page'],
+  web_frame_width: function(frame) { return Page.frame(frame).offsetWidth; },
+  web_frame_height__deps: ['$Page'],
+  web_frame_height: function(frame) { return Page.frame(frame).offsetHeight; },
+
+  web_frame_put__deps: ['$Page'],
+  web_frame_put: function(frame, x, y, scale) {
+    var style = Page.frame(frame).style;
+    style.left = x + 'px';
+    style.top = y + 'px';
+    style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+  },
+
+  // A new game is a fresh page: nothing of the old one is kept.
+  web_show_ended: function() {
+    var ended = document.getElementById('ended');
+    var again = document.getElementById('new-game');
+    again.onclick = function() { location.reload(); };
+    Page.ended = true;
+    ended.hidden = false;
+    again.focus();
+  },
+
+  web_about_open__deps: ['$Page'],
+  web_about_open: function(title, titleLength, width, height, closeName, closeNameLength) {
+    var frame = document.createElement('section');
+    frame.id = 'about';
+    frame.className = 'window';
+    frame.setAttribute('role', 'dialog');
+    frame.setAttribute('aria-labelledby', 'about-title');
+    var bar = document.createElement('div');
+    bar.className = 'title-bar';
+    var name = document.createElement('span');
+    name.id = 'about-title';
+    name.textContent = Page.text(title, titleLength);
+    var close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'close-box';
+    close.setAttribute('aria-label', Page.text(closeName, closeNameLength));
+    close.addEventListener('click', function() { _web_about_close_box(); });
+    bar.appendChild(name);
+    bar.appendChild(close);
+    var client = document.createElement('div');
+    client.className = 'about-client';
+    client.style.width = width + 'px';
+    client.style.height = height + 'px';
+    frame.appendChild(bar);
+    frame.appendChild(client);
+    // Points of the client area in its own pixels, wherever the window is.
+    function at(event) {
+      var r = client.getBoundingClientRect();
+      var scale = r.width / client.offsetWidth;
+      return [Math.floor((event.clientX - r.left) / scale),
+              Math.floor((event.clientY - r.top) / scale)];
+    }
+    client.addEventListener('mousedown', function(event) {
+      event.preventDefault();  // no text selection, no drag of the logo
+      var p = at(event);
+      _web_about_press(p[0], p[1], event.button === 0 ? 1 : 0);
+    });
+    frame.release = function(event) {
+      var p = at(event);
+      _web_about_release(p[0], p[1], event.button === 0 ? 1 : 0);
+    };
+    // A release anywhere: the tracker knows whether it ends a click.
+    document.addEventListener('mouseup', frame.release);
+    Page.beforeAbout = document.activeElement;
+    document.body.appendChild(frame);
+    Page.about = frame;
+    Page.aboutClient = client;
+    Page.raiseAbout();
+    Page.elements.push(client);
+    return Page.elements.length - 1;
+  },
+
+  web_about_raise__deps: ['$Page'],
+  web_about_raise: function() { Page.raiseAbout(); },
+
+  web_about_close__deps: ['$Page'],
+  web_about_close: function() {
+    var frame = Page.about;
+    if (!frame) return;
+    var hadFocus = frame.contains(document.activeElement);
+    document.removeEventListener('mouseup', frame.release);
+    frame.remove();
+    Page.about = Page.aboutClient = null;
+    var back = Page.beforeAbout;
+    if (hadFocus && back && back.isConnected && back.offsetParent !== null) back.focus();
+  },
+
+  web_viewport_width: function() { return document.documentElement.clientWidth; },
+  web_viewport_height: function() { return document.documentElement.clientHeight; },
+
+  web_open_address: function(address, length) {
+    window.open(UTF8ToString(address, length), '_blank', 'noopener,noreferrer');
   },
 
   web_box__deps: ['$Page'],

@@ -7,9 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "accessible_names.h"
 #include "glue.h"
 #include "layout.h"
 #include "menu.h"
+#include "menu_text.h"
+#include "frame.h"
 
 namespace trelavka::web {
 namespace {
@@ -30,7 +33,8 @@ void setText(int element, std::string_view text) {
 
 }  // namespace
 
-MainWindow::MainWindow(Model& model) : model_(model) {
+MainWindow::MainWindow(Model& model, std::function<void()> closed)
+    : model_(model), closed_(std::move(closed)) {
   const layout::Pixels client = layout::toPixels(layout::kClient);
   web_window(client.width, client.height, layout::fontStyle(layout::Font::Window).points);
   buildControls();
@@ -41,7 +45,6 @@ MainWindow::MainWindow(Model& model) : model_(model) {
 MainWindow::~MainWindow() { model_.removeObserver(this); }
 
 void MainWindow::buildControls() {
-  int caption = -1;  // the caption row just before a counter names it
   for (const layout::Control& row : layout::kControls) {
     const int parent =
         row.container == Picture::None ? kClientArea : pictures_[index(row.container)];
@@ -55,7 +58,6 @@ void MainWindow::buildControls() {
         element = web_counter(parent, name.data(), name.size());
         const Counter c = std::get<Counter>(row.shows);
         setText(element, model_.counterText(c));
-        if (caption >= 0) web_label_for(caption, element);
         counters_[index(c)] = element;
         break;
       }
@@ -84,7 +86,10 @@ void MainWindow::buildControls() {
         break;
       }
     }
-    caption = row.kind == layout::Kind::Caption ? element : -1;
+    const std::string_view accessible = view::accessibleName(row);
+    if (row.kind != layout::Kind::Caption && row.kind != layout::Kind::Result) {
+      web_set_name(element, accessible.data(), accessible.size());
+    }
     const layout::Pixels place = layout::toPixels(row.place);
     web_place(element, place.x, place.y, place.width, place.height);
     if (row.font != layout::Font::Window) {
@@ -98,15 +103,38 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenus() {
   for (std::size_t i = 0; i < kMenu.size(); ++i) {
     const MenuItem& item = kMenu[i];
+    const auto shortcut = view::parseShortcut(item.shortcut);
     web_menu_item(static_cast<int>(i), item.parent.empty() ? kMenuBar : menuRow(item.parent),
                   item.caption.data(), item.caption.size(), item.shortcut.data(),
-                  item.shortcut.size(), item.action == MenuAction::Submenu);
+                  item.shortcut.size(), item.action == MenuAction::Submenu,
+                  shortcut && shortcut->ctrl ? shortcut->key : 0);
   }
 }
 
-void MainWindow::show() { web_show_window(); }
+void MainWindow::show() {
+  web_show_window();
+  place();
+}
 
-void MainWindow::close() { web_close_window(); }
+void MainWindow::place() {
+  placeFrame(kWebMainWindow);
+  if (about_) placeFrame(kWebAboutWindow);
+}
+
+void MainWindow::close() {
+  about_.reset();
+  web_close_window();
+  web_show_ended();
+  if (closed_) closed_();
+}
+
+void MainWindow::openAbout() { about_.emplace(); }
+
+void MainWindow::raiseAbout() {
+  if (about_) about_->raise();
+}
+
+void MainWindow::closeAbout() { about_.reset(); }
 
 void MainWindow::counterWritten(Counter c, std::int64_t) {
   setText(counters_[index(c)], model_.counterText(c));
@@ -117,8 +145,13 @@ void MainWindow::pictureChanged(Picture p, bool shown) { web_set_shown(pictures_
 void MainWindow::labelChanged(Label l, bool shown) { web_set_shown(results_[index(l)], shown); }
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
-  web_set_shown(buttons_[index(b)], shown);
-  web_set_enabled(buttons_[index(b)], enabled);
+  const int button = buttons_[index(b)];
+  const bool hadFocus = web_has_focus(button) != 0;
+  web_set_shown(button, shown);
+  web_set_enabled(button, enabled);
+  if (const auto heir = focus_.changed(model_, b, hadFocus, web_focus_lost() != 0)) {
+    web_focus(buttons_[index(*heir)]);
+  }
 }
 
 }  // namespace trelavka::web

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "clock.h"
 #include "game.h"
 #include "main_window.h"
 #include "model.h"
@@ -33,6 +34,14 @@ class Session {
   void choose(std::size_t menuRow);
   void press(std::size_t button);
 
+  // The about window's mouse, at points of its client area; its close box.
+  void aboutPress(int x, int y, bool mainButton);
+  void aboutRelease(int x, int y, bool mainButton);
+  void aboutCloseBox();
+
+  // The page's size changed.
+  void resized() { window_.place(); }
+
   // The tasks the relay posted, run from the event loop.
   void runTasks();
 
@@ -43,8 +52,9 @@ class Session {
   Port port_;
   Game game_;
   view::EventRelay relay_;
-  MainWindow window_;
   std::vector<std::function<void()>> tasks_;
+  MainWindow window_;
+  Clock clock_;  // last: its timers start counting as it is made
 };
 
 }  // namespace trelavka::web

@@ -9,9 +9,9 @@ printable ASCII, and every other character of the string literals in the
 given C++ sources and of the given page files.
 
 The face's licence reserves its name for the unmodified font, so the cut
-face is named "Trelavka Sans"; its copyright and licence entries stay.
+face takes the name FAMILY; its copyright and licence entries stay.
 
-    subset_font.py FONT OUT SOURCE...
+    subset_font.py FAMILY FONT OUT SOURCE...
 """
 import re
 import sys
@@ -19,7 +19,6 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-FAMILY = 'Trelavka Sans'
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 # Family, style, unique id, full name, PostScript name, preferred family and style.
 RENAMED = (1, 2, 3, 4, 6, 16, 17)
@@ -36,21 +35,21 @@ def letters(paths):
     return ''.join(sorted(chars))
 
 
-def rename(font):
+def rename(font, family):
     names = font['name']
     style = names.getDebugName(2) or 'Regular'
-    full = FAMILY if style == 'Regular' else '%s %s' % (FAMILY, style)
-    postscript = '%s-%s' % (FAMILY.replace(' ', ''), style.replace(' ', ''))
+    full = family if style == 'Regular' else '%s %s' % (family, style)
+    postscript = '%s-%s' % (family.replace(' ', ''), style.replace(' ', ''))
     names.names = [n for n in names.names if n.nameID not in RENAMED]
-    for name_id, text in ((1, FAMILY), (2, style), (3, postscript), (4, full), (6, postscript)):
+    for name_id, text in ((1, family), (2, style), (3, postscript), (4, full), (6, postscript)):
         names.setName(text, name_id, 3, 1, 0x409)
         names.setName(text, name_id, 1, 0, 0)
 
 
 def main():
-    if len(sys.argv) < 3:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
-    source, out, texts = sys.argv[1], sys.argv[2], sys.argv[3:]
+    family, source, out, texts = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
     options = subset.Options()
     options.flavor = 'woff2'
     options.drop_tables += ['FFTM']
@@ -59,7 +58,7 @@ def main():
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=letters(texts))
     subsetter.subset(font)
-    rename(font)
+    rename(font, family)
     font.flavor = 'woff2'
     font.save(out)
 

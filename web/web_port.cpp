@@ -6,6 +6,7 @@
 
 #include "glue.h"
 #include "main_window.h"
+#include "web_address.h"
 
 namespace trelavka::web {
 
@@ -17,12 +18,22 @@ void Port::showMessage(std::string_view title, std::string_view text) {
 
 void Port::playSound(std::string_view path) { sounds_.play(path); }
 
-// The page's browser tab and about window come with their shared pieces:
-// until then "O Trelavka" opens nothing.
-void Port::openAddress(std::string_view) {}
-void Port::openAbout() {}
-void Port::raiseAbout() {}
-void Port::closeAbout() {}
+void Port::openAddress(std::string_view address) {
+  const std::string full = view::webAddress(address);
+  web_open_address(full.data(), full.size());
+}
+
+void Port::openAbout() {
+  if (window_ != nullptr) window_->openAbout();
+}
+
+void Port::raiseAbout() {
+  if (window_ != nullptr) window_->raiseAbout();
+}
+
+void Port::closeAbout() {
+  if (window_ != nullptr) window_->closeAbout();
+}
 
 void Port::quit() {
   // A page cannot close its tab; the window and its sound go, as on the desktop.

@@ -448,22 +448,13 @@ void MainWindow::labelChanged(Label l, bool) {
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
   HWND button = buttons_[index(b)];
-  HWND focus = GetFocus();
+  const bool hadFocus = GetFocus() == button;
   EnableWindow(button, enabled ? TRUE : FALSE);
   ShowWindow(button, shown ? SW_SHOWNA : SW_HIDE);
-  // "Start hry" and "Pauza" share one place: the keyboard follows the visible one.
-  if (b != Button::Command2 && b != Button::Command3) return;
   if (GetActiveWindow() != hwnd_) return;
-  HWND start = buttons_[index(Button::Command2)];
-  HWND pause = buttons_[index(Button::Command3)];
-  const auto visible = [](HWND w) { return (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0; };
-  if (focus != start && focus != pause && focus != nullptr && focus != hwnd_) return;
-  if (focus != nullptr && focus != hwnd_ && visible(focus)) return;
-  if (visible(pause) && IsWindowEnabled(pause)) {
-    SetFocus(pause);
-  } else if (visible(start) && IsWindowEnabled(start)) {
-    SetFocus(start);
-  }
+  HWND now = GetFocus();
+  const bool lost = now == nullptr || now == hwnd_ || (GetWindowLongW(now, GWL_STYLE) & WS_VISIBLE) == 0;
+  if (const auto heir = focus_.changed(model_, b, hadFocus, lost)) SetFocus(buttons_[index(*heir)]);
 }
 
 }  // namespace trelavka::win32

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "accessible.h"
+#include "button_focus.h"
 #include "geometry.h"
 #include "look.h"
 #include "menu.h"
@@ -82,6 +83,7 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   std::array<HWND, kCounterCount> counters_{};
   std::array<HWND, kPictureCount> pictures_{};
   std::array<HWND, kButtonCount> buttons_{};
+  view::ButtonFocus focus_;
 };
 
 }  // namespace trelavka::win32

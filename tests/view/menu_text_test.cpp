@@ -88,5 +88,15 @@ TEST(AccessibleNames, EveryPictureCounterAndButtonIsNamedForWhatItShows) {
   }
 }
 
+TEST(AccessibleNames, TheAboutWindowsLogoIsNamedForItsMakerNotItsFile) {
+  for (const about::Control& row : about::kControls) {
+    if (row.kind == about::Kind::Picture) {
+      EXPECT_EQ(accessibleName(row), "Tým Trelavka") << row.name;
+    } else {
+      EXPECT_EQ(accessibleName(row), row.content) << row.name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace trelavka::view

@@ -43,6 +43,38 @@ TEST(Placement, CentredAndKeptOnTheScreen) {
   }
 }
 
+// The page on a phone: the whole window, scaled down to fit, centred.
+TEST(Placement, AWindowLargerThanItsScreenIsScaledDownWhole) {
+  // A desktop: the window at its own size, centred.
+  Fitted f = fitWindow(665, 515, {0, 0, 1024, 768});
+  EXPECT_EQ(f.scale, 1.0);
+  EXPECT_EQ(f.at.x, 179);
+  EXPECT_EQ(f.at.y, 126);
+  // A phone held upright: as wide as the screen, centred from top to bottom.
+  f = fitWindow(665, 515, {0, 0, 390, 844});
+  EXPECT_DOUBLE_EQ(f.scale, 390.0 / 665);
+  EXPECT_EQ(f.at.x, 0);
+  EXPECT_EQ(f.at.y, (844 - 302) / 2);
+  // Held sideways: the height decides.
+  f = fitWindow(665, 515, {0, 0, 844, 390});
+  EXPECT_DOUBLE_EQ(f.scale, 390.0 / 515);
+  EXPECT_EQ(f.at.y, 0);
+  EXPECT_EQ(f.at.x, (844 - 503) / 2);
+  // Too wide and too tall: the tighter of the two, never overhanging.
+  f = fitWindow(1000, 1000, {0, 0, 500, 400});
+  EXPECT_DOUBLE_EQ(f.scale, 0.4);
+  EXPECT_EQ(f.at.x, 50);
+  EXPECT_EQ(f.at.y, 0);
+  // Exactly as large as the screen: unscaled.
+  f = fitWindow(665, 515, {0, 0, 665, 515});
+  EXPECT_EQ(f.scale, 1.0);
+  EXPECT_EQ(f.at.x, 0);
+  // A screen with no room (a hidden frame): left alone, not shrunk to nothing.
+  for (const Rect none : {Rect{0, 0, 0, 0}, Rect{0, 0, 390, 0}, Rect{0, 0, 0, 844}}) {
+    EXPECT_EQ(fitWindow(665, 515, none).scale, 1.0);
+  }
+}
+
 // The tables' pixels at the screen's dpi, rounded as the system rounds.
 TEST(Scale, RoundsHalvesAwayFromZeroAndScalesEachEdge) {
   EXPECT_EQ(Scale{}.px(333), 333);

@@ -3,12 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What the page's browser tests stand on: the built page served on a free
-port of 127.0.0.1, a headless Chromium with its driver, the layout table read
-from its source, and pictures as pixels. Every process started here is ended
+port of 127.0.0.1, a headless Chromium with its driver, the tables as the
+compiled program holds them, and pictures as pixels. Every process started here is ended
 on every way out: an exception, a failed test, SIGTERM, SIGHUP or Ctrl+C."""
 
+import json
 import os
-import re
 import shutil
 import signal
 import subprocess
@@ -26,8 +26,27 @@ import serve  # noqa: E402  (the page's own server)
 
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
-TWIPS_PER_PIXEL = 15
+NODE = '/usr/bin/node'
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
+
+
+PENDING = '''
+(function() {
+  var pending = new Set();
+  var set = window.setTimeout, clear = window.clearTimeout;
+  window.setTimeout = function(f) {
+    var args = Array.prototype.slice.call(arguments, 1);
+    var id = set.apply(window, [function() {
+      pending.delete(id);
+      return typeof f === 'function' ? f.apply(this, arguments) : undefined;
+    }].concat(args));
+    pending.add(id);
+    return id;
+  };
+  window.clearTimeout = function(id) { pending.delete(id); return clear.call(window, id); };
+  window.pendingTimeouts = function() { return pending.size; };
+})();
+'''
 
 
 class SlowFonts(serve.Handler):
@@ -71,10 +90,13 @@ class Browser(Started):
     driver and the browser form a process group of their own, which is
     killed whole at the end whatever the driver managed to close."""
 
-    def __init__(self, artifacts, width=1024, height=768, sound=False):
+    def __init__(self, artifacts, width=1024, height=768, sound=False, phone=None):
+        """phone: (width, height, pixel ratio) of an emulated phone with a
+        touch screen, instead of a desktop window."""
         self.artifacts = artifacts
         self.size = (width, height)
         self.sound = sound  # heard on the PulseAudio server PULSE_SERVER names
+        self.phone = phone
         self.profile = None
         self.service = None
         self.driver = None
@@ -95,6 +117,11 @@ class Browser(Started):
             options.add_argument(arg)
         if not self.sound:
             options.add_argument('--mute-audio')
+        if self.phone:
+            width, height, ratio = self.phone
+            options.add_experimental_option('mobileEmulation', {
+                'deviceMetrics': {'width': width, 'height': height, 'pixelRatio': ratio,
+                                  'touch': True, 'mobile': True}})
         if os.geteuid() == 0:
             options.add_argument('--no-sandbox')  # Chromium's sandbox refuses root
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
@@ -103,6 +130,9 @@ class Browser(Started):
         self.driver = webdriver.Chrome(service=self.service, options=options)
         self.driver.set_page_load_timeout(30)
         self.driver.set_script_timeout(30)
+        # Every page keeps count of its pending timeouts, for tests that
+        # must see the game's clock stop.
+        self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PENDING})
 
     def __exit__(self, *exc):
         # A second Ctrl+C must not cut the cleaning short.
@@ -150,6 +180,17 @@ class Browser(Started):
             f.write(self.driver.get_screenshot_as_png())
         return rgb(path)
 
+    def tap(self, element):
+        """A finger's tap on the middle of the element, as a touch screen
+        gives it (the page sees touch events, then the click they make)."""
+        x, y = self.js('var r = arguments[0].getBoundingClientRect();'
+                       'return [r.left + r.width / 2, r.top + r.height / 2];', element)
+        point = {'x': x, 'y': y}
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                    {'type': 'touchStart', 'touchPoints': [point]})
+        self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                    {'type': 'touchEnd', 'touchPoints': []})
+
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node
         that is not ignored."""
@@ -173,35 +214,40 @@ def rgb(path):
 
 
 class Row:
-    def __init__(self, name, kind, container, twips, image):
-        self.name = name
-        self.kind = kind
-        self.container = container
-        self.place = tuple(t // TWIPS_PER_PIXEL for t in twips)
-        self.image = image
+    def __init__(self, fields):
+        self.name = fields['name']
+        self.kind = fields['kind']
+        self.container = fields.get('container', '')
+        self.place = tuple(fields['place'])
+        self.image = fields.get('image') or None
+        self.caption = fields.get('caption', '')
+        self.tooltip = fields.get('tooltip', '')
+        self.accessible = fields['accessible']
+        self.fields = fields
 
 
-ROW = re.compile(r'\b(caption|counter|button|picture|result)\("(\w+)",(?: "(\w*)",)? '
-                 r'\{(\d+), (\d+), (\d+), (\d+)\}')
-CLIENT = re.compile(r'kClient\{0, 0, (\d+), (\d+)\}')
+class Tables:
+    """The tables the page is built from, read from the compiled program
+    (tests/web/tables.cpp, run under node): the main window's client area
+    and rows in stacking order, the about window's, and the menu."""
 
+    def __init__(self, program):
+        printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
+                                 capture_output=True, text=True).stdout
+        tables = json.loads(printed)
+        self.size = tuple(tables['client'][2:])
+        self.rows = [Row(fields) for fields in tables['controls']]
+        about = tables['about']
+        self.about_title = about['title']
+        self.about_size = tuple(about['client'][2:])
+        self.about_rows = [Row(fields) for fields in about['controls']]
+        self.menu = tables['menu']
 
-def read_layout():
-    """The main window's layout table, read from view/layout.h as it stands:
-    the client area's size in pixels, and each row's name, kind, container,
-    place in pixels and image, in stacking order."""
-    with open(os.path.join(ROOT, 'view', 'layout.h'), encoding='utf-8') as f:
-        source = f.read()
-    matches = list(ROW.finditer(source))
-    rows = []
-    for i, m in enumerate(matches):
-        rest = source[m.end():matches[i + 1].start() if i + 1 < len(matches) else len(source)]
-        image = re.search(r'"([\w-]+\.gif)"', rest)
-        rows.append(Row(m.group(2), m.group(1).capitalize(), m.group(3) or '',
-                        [int(m.group(k)) for k in range(4, 8)], image and image.group(1)))
-    client = CLIENT.search(source)
-    size = (int(client.group(1)) // TWIPS_PER_PIXEL, int(client.group(2)) // TWIPS_PER_PIXEL)
-    return size, rows
+    def row(self, name):
+        return next(row for row in self.rows if row.name == name)
+
+    def menu_caption(self, name):
+        return next(item['caption'] for item in self.menu if item['name'] == name)
 
 
 def client_places(size, rows):

@@ -10,13 +10,16 @@ its pictures to the pixel, buying from the menus by mouse and by keyboard, the
 box keeping out every other event, and the accessibility tree. After every
 test the browser's console must be empty.
 
-    page_test.py SITE ARTIFACTS
+    page_test.py SITE TABLES ARTIFACTS
+
+TABLES is the program that prints the tables the page is built from.
 """
 import contextlib
 import os
 import shutil
 import sys
 import tempfile
+import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -25,7 +28,7 @@ from selenium.webdriver.common.keys import Keys
 
 import harness
 
-SITE = ARTIFACTS = None
+SITE = TABLES = ARTIFACTS = None
 # The server and the browser: ended when the run ends, however it ends (an
 # interrupted run skips tearDownClass).
 RUNNING = contextlib.ExitStack()
@@ -39,6 +42,8 @@ MARKET_REFUSED = ('Nelze uspořádat', 'Máte málo obyvatel, postavte sídlišt
 ESTATE = 'Sídliště           2 500 000,-Kč'
 MARKET = 'Uspořádat trhy                      100 000,-Kč'
 SHOP = 'Obchod          700 000,-Kč'
+HYPERMARKET = 'Hypermarket  7 500 000,-Kč'
+REFUSED = ('Nejde postavit', 'Nemáte dost peněz')
 HELP = ('Nápověda',
         'PENÍZE - Tady snad není co vysvětlovat ---- OBYVATELSTVO - To je dost důležitý faktor, '
         'protože daně se rovnají počet obyvatel krát padesát ---- POPULARITA - Čím víc tím líp '
@@ -49,12 +54,18 @@ HELP = ('Nápověda',
 # and every other control but these.
 START_PICTURES = {'Picture1', 'Picture6', 'Picture7', 'Picture16', 'Picture17', 'Picture18'}
 START_HIDDEN = {'Command1', 'Command3', 'Label5', 'Label6'}
+# The map's animations show and hide these on their own, from the page's
+# first moment on (the first after 6 s): a slow machine may catch one.
+ANIMATED = {'Picture6', 'Picture8', 'Picture9', 'Picture13', 'Picture14', 'Picture15',
+            'Picture22', 'Picture23', 'Picture25', 'Picture27', 'Picture28', 'Picture31'}
+DAY_MS = 2800
 
 
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.size, cls.rows = harness.read_layout()
+        cls.tables = harness.Tables(TABLES)
+        cls.size, cls.rows = cls.tables.size, cls.tables.rows
         cls.places = harness.client_places(cls.size, cls.rows)
         cls.server = RUNNING.enter_context(harness.site_server(SITE, ['/', SUB_PATH]))
         cls.browser = RUNNING.enter_context(harness.Browser(ARTIFACTS))
@@ -110,9 +121,28 @@ class Page(unittest.TestCase):
 
     # -- checks ------------------------------------------------------------
 
-    def check_pictures(self, shot, shown):
+    def shown_pictures(self):
+        return set(self.b.js('return Array.from(document.querySelectorAll("#client .picture"))'
+                             '.filter(function(p) { return !p.hidden; })'
+                             '.map(function(p) { return p.id; });'))
+
+    def picture_shot(self, name, shown):
+        """A screenshot with the pictures the page shows, which must be
+        `shown` but for the animated ones; retaken if an animation moved."""
+        self.b.wait(lambda: self.b.js('return Array.from(document.images).every(function(i) {'
+                                      '  return i.complete && i.naturalWidth > 0; })'))
+        while True:
+            before = self.shown_pictures()
+            shot = self.b.screenshot(name)
+            if self.shown_pictures() == before:
+                break
+        self.assertEqual(before - ANIMATED, shown - ANIMATED)
+        return shot, before
+
+    def check_pictures(self, shot_and_shown):
         """Every pixel of the client area that a shown picture owns is that
         picture's own pixel, painted as the layout table stacks them."""
+        shot, shown = shot_and_shown
         width, height = self.size
         client = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
                            'return [r.left, r.top];')
@@ -158,6 +188,10 @@ class Page(unittest.TestCase):
                       return face.family.indexOf('Trelavka Sans') >= 0;
                     }).map(function(face) { return face.weight + ' ' + face.status; }).sort();'''),
                     ['bold loaded', 'normal loaded'])
+                # No "MS Sans Serif" here: the page chose the bundled face.
+                self.assertEqual(self.b.js('return getComputedStyle(document.querySelector('
+                                           '"#box .box-text")).fontFamily'),
+                                 '"Trelavka Sans", sans-serif')
                 self.assertTrue(self.b.js('return document.activeElement.matches("#box .box-ok")'))
                 self.assertEqual(self.b.js('return document.getElementById("box").getAttribute("role")'),
                                  'alertdialog')
@@ -166,7 +200,7 @@ class Page(unittest.TestCase):
 
     def test_every_control_at_its_place_and_the_pictures_to_the_pixel(self):
         self.start()
-        shot = self.b.screenshot('window')
+        shot = self.picture_shot('window', START_PICTURES)
         origin = self.b.js('var r = document.getElementById("client").getBoundingClientRect();'
                            'return [r.left, r.top, r.width, r.height];')
         self.assertEqual(origin[2:], list(self.size))
@@ -174,7 +208,8 @@ class Page(unittest.TestCase):
             with self.subTest(control=row.name):
                 hidden = self.b.js('return document.getElementById(arguments[0]).hidden', row.name)
                 if row.kind == 'Picture':
-                    self.assertEqual(not hidden, row.name in START_PICTURES)
+                    if row.name not in ANIMATED:
+                        self.assertEqual(not hidden, row.name in START_PICTURES)
                 else:
                     self.assertEqual(hidden, row.name in START_HIDDEN)
         # Every control at its place, the hidden ones too once shown.
@@ -194,7 +229,7 @@ class Page(unittest.TestCase):
         self.b.js('document.getElementById("all").remove()')
         self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3', 'Text4')],
                          ['2500000', '300', '20', '1'])
-        self.check_pictures(shot, START_PICTURES)
+        self.check_pictures(shot)
         # Stacking: within a container a later row lies above an earlier one.
         self.assertEqual(self.b.js('''
             var r = document.getElementById('Picture7').getBoundingClientRect();
@@ -225,7 +260,7 @@ class Page(unittest.TestCase):
         self.b.wait(lambda: self.visible('Picture10'))
         self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
         self.assertFalse(self.menu_item(ESTATE).is_displayed(), 'the menu closes on a choice')
-        self.check_pictures(self.b.screenshot('estate'), START_PICTURES | {'Picture10'})
+        self.check_pictures(self.picture_shot('estate', START_PICTURES | {'Picture10'}))
 
         # The keyboard alone: F10 to the menu bar, over to "Stavby", down into it.
         self.start()
@@ -282,6 +317,293 @@ class Page(unittest.TestCase):
         self.choose('Stavby', ESTATE)
         self.b.wait(lambda: self.visible('Picture10'))
 
+    def now_and_day(self):
+        now, day = self.b.js('return [performance.now(), document.getElementById("Text4").value]')
+        return now, int(day)
+
+    def press_timed(self, name):
+        """Presses a button by a real click; (before, after) on the page's clock."""
+        button = self.b.driver.find_element(By.ID, name)
+        before = self.b.js('return performance.now()')
+        button.click()
+        return before, self.b.js('return performance.now()')
+
+    def days_until(self, day, started, first, timeout=20):
+        """Watches the day counter, which showed `first` at `started`, until
+        it shows `day`: never a day before its deadline."""
+        seen = []
+        def reached():
+            now, shown = self.now_and_day()
+            seen.append((now, shown))
+            self.assertLessEqual(shown - first, (now - started) // DAY_MS, 'a day came early')
+            return shown >= day
+        self.b.wait(reached, timeout)
+        return seen
+
+    def test_the_clock_keeps_its_days_and_a_box_holds_the_game_not_the_map(self):
+        # The map comes alive behind the welcome box: the first animation,
+        # 6 s after the game began, and not before.
+        self.load()
+        self.b.wait(lambda: not self.b.js('return document.getElementById("Picture8").hidden'), 15)
+        self.assertGreaterEqual(self.b.js('return performance.now()'), 6000)
+        self.assertIsNotNone(self.box())
+        self.answer()
+        self.assertEqual(self.now_and_day()[1], 1, 'no day before "Start hry"')
+
+        before, after = self.press_timed('Command2')
+        self.days_until(3, before, 1)
+        # A box holds the game's days; the one that fell due comes after it, once.
+        while (self.b.js('return performance.now()') - after) % DAY_MS > 800:
+            time.sleep(0.05)
+        opened, day = self.now_and_day()
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        while self.b.js('return performance.now()') < opened + 2 * DAY_MS:
+            time.sleep(0.1)
+        self.assertEqual(self.now_and_day()[1], day)
+        self.answer()
+        self.b.wait(lambda: self.now_and_day()[1] == day + 1, 2)
+        self.assertEqual(self.now_and_day()[1], day + 1, 'the kept days come as one')
+        # "Pauza" stops the days; "Start hry" counts afresh from its press.
+        self.b.wait(lambda: self.visible('Command3'))
+        self.press_timed('Command3')
+        paused = self.now_and_day()[1]
+        time.sleep(DAY_MS / 1000 + 0.5)
+        self.assertEqual(self.now_and_day()[1], paused)
+        before, _ = self.press_timed('Command2')
+        seen = self.days_until(paused + 1, before, paused)
+        self.assertGreaterEqual(seen[-1][0] - before, DAY_MS)
+
+    def press_keys(self, *keys):
+        ActionChains(self.b.driver).send_keys(*keys).perform()
+
+    def ctrl(self, key):
+        ActionChains(self.b.driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
+
+    def focused(self):
+        return self.b.js('return document.activeElement.id || document.activeElement.className')
+
+    def test_tab_and_space_start_pause_and_start_and_the_keyboard_follows(self):
+        self.start()
+        # Past the menu bar to the first button a player can press.
+        self.press_keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), 'Command2')
+        for shown in ('Command3', 'Command2', 'Command3'):
+            self.press_keys(Keys.SPACE)
+            self.b.wait(lambda: self.visible(shown))
+            self.assertEqual(self.focused(), shown)
+        self.assertFalse(self.visible('Command2'))
+        # The focus elsewhere (the menu bar): a click on "Pauza" leaves it there.
+        self.press_keys(Keys.F10)
+        self.b.driver.find_element(By.ID, 'Command3').click()
+        self.b.wait(lambda: self.visible('Command2'))
+        self.assertEqual(self.focused(), 'Command2', 'a click focuses the button it presses')
+
+    def watch_keys(self):
+        """Each key's last word: [key, whether the page took it from the browser]."""
+        self.b.js('window.lastKey = null; window.addEventListener("keydown", function(e) {'
+                  '  window.lastKey = [e.key, e.defaultPrevented]; });')
+
+    def test_konec_and_ctrl_k_end_the_game_and_a_new_one_begins(self):
+        # Ctrl+K is the game's: during a box it does nothing, not even the browser's.
+        self.load()
+        self.watch_keys()
+        self.ctrl('k')
+        self.assertEqual(self.b.js('return window.lastKey'), ['k', True])
+        self.assertEqual(tuple(self.box()), WELCOME)
+        self.answer()
+        for how in ('menu', 'keys'):
+            with self.subTest(how=how):
+                if how == 'keys':
+                    self.b.driver.find_element(By.ID, 'new-game').click()
+                    self.expect_box(WELCOME)
+                    self.answer()
+                    self.watch_keys()
+                    self.assertEqual(self.value('Text1'), '2500000', 'a new game, not the old one')
+                # The clock running and the about window open: all of it goes.
+                self.b.driver.find_element(By.ID, 'Command2').click()
+                self.choose('Nápověda', 'O Trelavka')
+                self.b.wait(lambda: self.b.js('return !!document.getElementById("about")'))
+                if how == 'menu':
+                    self.choose('Soubor', 'Konec')
+                else:
+                    self.ctrl('k')
+                self.b.wait(lambda: self.visible('ended'))
+                self.b.screenshot('ended-' + how)
+                self.assertFalse(self.visible('client'))
+                self.assertFalse(self.b.js('return !!document.getElementById("about")'))
+                self.assertEqual(self.focused(), 'new-game')
+                self.assertEqual(self.b.js('return window.pendingTimeouts()'), 0,
+                                 'every timer stops')
+                # Ctrl+K is the browser's again.
+                self.b.js('window.lastKey = null;')
+                self.ctrl('k')
+                self.assertEqual(self.b.js('return window.lastKey'), ['k', False])
+
+    def about_open(self):
+        return self.b.js('return !!document.getElementById("about")')
+
+    def about_point(self, name, dx=0, dy=0):
+        """A real click's way to a point of an about control, from its top-left."""
+        element = self.b.driver.find_element(By.ID, 'about-' + name)
+        size = element.size
+        return element, dx - size['width'] // 2, dy - size['height'] // 2
+
+    def click_about(self, name, dx=2, dy=2, release_on=None):
+        element, x, y = self.about_point(name, dx, dy)
+        actions = ActionChains(self.b.driver).move_to_element_with_offset(element, x, y).click_and_hold()
+        if release_on:
+            other, x, y = self.about_point(release_on, 2, 2)
+            actions.move_to_element_with_offset(other, x, y)
+        actions.release().perform()
+
+    def test_the_about_window(self):
+        self.start()
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        self.b.wait(lambda: self.b.js('var logo = document.querySelector("#about img");'
+                                      'return logo.complete && logo.naturalWidth > 0;'))
+        shot = self.b.screenshot('about')
+        self.assertEqual(self.b.js('return document.getElementById("about-title").textContent'),
+                         self.tables.about_title)
+        # Its controls at the table's places, the window whole in the page, centred.
+        client = self.b.js('var r = document.querySelector("#about .about-client")'
+                           '.getBoundingClientRect(); return [r.left, r.top, r.width, r.height];')
+        self.assertEqual(client[2:], list(self.tables.about_size))
+        for row in self.tables.about_rows:
+            with self.subTest(control=row.name):
+                box = self.b.js('var r = document.getElementById(arguments[0]).getBoundingClientRect();'
+                                'return [r.left, r.top, r.width, r.height];', 'about-' + row.name)
+                x, y, w, h = row.place
+                self.assertEqual(box, [client[0] + x, client[1] + y, w, h])
+                cursor = self.b.js('return getComputedStyle(document.getElementById(arguments[0]))'
+                                   '.cursor', 'about-' + row.name)
+                self.assertEqual(cursor == 'crosshair', row.fields['crosshair'])
+        frame = self.b.js('var r = document.getElementById("about").getBoundingClientRect();'
+                          'return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight];')
+        self.assertLessEqual(abs(frame[0] - (frame[4] - frame[2])), 1)
+        self.assertLessEqual(abs(frame[1] - (frame[5] - frame[3])), 1)
+        # The logo to the pixel, clipped by the window.
+        iw, ih, pixels = harness.rgb(os.path.join(harness.ROOT, 'assets', 'images', 'logo.jpg'))
+        sw, _, got = shot
+        logo = self.tables.about_rows[0]
+        wrong = 0
+        for py in range(0, min(ih, logo.place[3]), 7):
+            for px in range(0, min(iw, self.tables.about_size[0]), 7):
+                at = 3 * ((client[1] + py) * sw + client[0] + px)
+                if tuple(got[at:at + 3]) != tuple(pixels[3 * (py * iw + px):3 * (py * iw + px) + 3]):
+                    wrong += 1
+        self.assertEqual(wrong, 0, 'the logo unscaled and unblurred')
+        # A second "O Trelavka": the same window, to the front, the keyboard on it.
+        self.press_keys(Keys.ESCAPE)
+        self.b.driver.find_element(By.ID, 'Command2').click()
+        self.choose('Nápověda', 'O Trelavka')
+        self.assertEqual(self.b.js('return document.querySelectorAll("#about").length'), 1)
+        self.assertEqual(self.b.js('return document.activeElement.className'), 'close-box')
+        # The address: a new tab that learns nothing of the page; the window stays.
+        self.b.js('window.opened = []; window.open = function() {'
+                  '  window.opened.push(Array.from(arguments)); return null; };')
+        self.click_about('Label5')
+        self.assertEqual(self.b.js('return window.opened'),
+                         [['http://www.example.org', '_blank', 'noopener,noreferrer']])
+        self.assertTrue(self.about_open())
+        # A press on the logo released elsewhere is no click; a click on it closes.
+        self.click_about('Picture1', release_on='Label1')
+        self.assertTrue(self.about_open())
+        self.click_about('Picture1')
+        self.b.wait(lambda: not self.about_open())
+        # The bare surface, the close box, and Space on the close box.
+        for how in ('surface', 'close box', 'space'):
+            with self.subTest(how=how):
+                self.choose('Nápověda', 'O Trelavka')
+                self.b.wait(self.about_open)
+                if how == 'surface':
+                    self.click_about('Label1', dx=-20, dy=2)
+                elif how == 'close box':
+                    self.b.driver.find_element(By.CSS_SELECTOR, '#about .close-box').click()
+                else:
+                    self.press_keys(Keys.SPACE)
+                self.b.wait(lambda: not self.about_open())
+        self.assertEqual(self.b.js('return window.opened.length'), 1)
+        # The accessibility tree: a dialog named by its title, the logo by its maker.
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        nodes = self.b.ax_nodes()
+        self.assertIn(('dialog', 'O Trelavka', None), nodes)
+        self.assertIn(('image', 'Tým Trelavka', None), nodes)
+        self.assertIn(('button', 'Zavřít', None), nodes)
+
+    def test_the_players_journey(self):
+        """The journey of the desktop's end-to-end play, by mouse and keys:
+        screenshots in ARTIFACTS/journey/ to set beside the Qt build's."""
+        shots = lambda name: self.b.screenshot(os.path.join('journey', name))
+        os.makedirs(os.path.join(ARTIFACTS, 'journey'), exist_ok=True)
+        self.load()
+        self.expect_box(WELCOME)
+        shots('01-welcome')
+        self.answer()
+        shots('02-start')
+
+        self.choose('Ostatní', MARKET)
+        self.expect_box(MARKET_REFUSED)
+        shots('03-market-refused')
+        self.answer()
+
+        self.choose('Stavby', ESTATE)
+        self.b.wait(lambda: self.visible('Picture10'))
+        self.check_pictures(self.picture_shot(os.path.join('journey', '04-estate'),
+                                              START_PICTURES | {'Picture10'}))
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
+
+        self.choose('Stavby', HYPERMARKET)
+        self.expect_box(REFUSED)
+        shots('05-refused')
+        self.answer(Keys.ENTER)
+        self.assertFalse(self.visible('Picture12'))
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text2', 'Text3')], ['0', '600', '25'])
+
+        # Tab, Space: "Start hry"; the first day 2.8 s after the key, not before.
+        self.b.js('document.activeElement.blur()')
+        self.press_keys(Keys.TAB, Keys.TAB)
+        keyed = self.b.js('return performance.now()')
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command3'))
+        seen = self.days_until(2, keyed, 1)
+        self.assertGreaterEqual(seen[-1][0] - keyed, DAY_MS)
+        shots('06-running')
+        self.press_keys(Keys.SPACE)  # "Pauza", which took the focus
+        self.b.wait(lambda: self.visible('Command2'))
+        day = self.now_and_day()[1]
+        time.sleep(DAY_MS / 1000 + 0.7)
+        self.assertEqual(self.now_and_day()[1], day, 'a day passed while paused')
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command3'))
+        self.press_keys(Keys.SPACE)
+        self.b.wait(lambda: self.visible('Command2'))
+
+        self.choose('Nápověda', 'Help')
+        self.expect_box(HELP)
+        shots('07-help')
+        self.answer()
+
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        shots('08-about')
+        self.click_about('Picture1', 100, 100)
+        self.b.wait(lambda: not self.about_open())
+        self.choose('Nápověda', 'O Trelavka')
+        self.b.wait(self.about_open)
+        shots('09-about-again')
+
+        self.ctrl('k')
+        self.b.wait(lambda: self.visible('ended'))
+        self.assertFalse(self.about_open())
+        shots('10-ended')
+        self.b.driver.find_element(By.ID, 'new-game').click()
+        self.expect_box(WELCOME)
+        self.answer()
+        self.assertEqual([self.value(n) for n in ('Text1', 'Text4')], ['2500000', '1'])
+
     def test_a_page_that_cannot_load_says_so(self):
         for missing in ('trelavka.wasm', 'trelavka.js'):
             with self.subTest(missing=missing), tempfile.TemporaryDirectory() as broken:
@@ -304,6 +626,16 @@ class Page(unittest.TestCase):
             self.assertIn(('textbox', caption, value), nodes)
         self.assertIn(('button', 'Start hry', None), nodes)
         self.assertNotIn(('button', 'Pauza', None), nodes)
+        # Each picture shown, by what it shows: a building by its menu caption
+        # without the price, the map, a house.
+        images = [name for role, name, _ in nodes if role == 'image']
+        shown = self.shown_pictures()
+        for row in self.rows:
+            if row.kind == 'Picture' and row.name in shown:
+                self.assertIn(row.accessible, images, row.name)
+        self.assertEqual(len(images), len(shown))
+        for name in ('Mapa města', 'Dům', 'Kanalizace'):
+            self.assertIn(name, images)
         self.assertIn(('menubar', 'Trelavka', None), nodes)
         # A name is read out with its blanks collapsed; on the screen they stay.
         items = [name for role, name, _ in nodes if role == 'menuitem']
@@ -320,15 +652,56 @@ class Page(unittest.TestCase):
         self.answer()
 
 
+class Phone(unittest.TestCase):
+    """The page on a phone held upright: the whole window scaled down to
+    fit, crisp, and played by taps."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = RUNNING.enter_context(harness.site_server(SITE, ['/']))
+        cls.browser = RUNNING.enter_context(
+            harness.Browser(os.path.join(ARTIFACTS, 'phone'), phone=(390, 844, 3)))
+
+    def tearDown(self):
+        self.assertEqual(self.browser.console(), [], 'the console must stay empty')
+
+    def test_the_whole_window_fits_and_a_tap_on_a_menu_buys(self):
+        b = self.browser
+        b.driver.get(self.server.url())
+        b.wait(lambda: b.js('return !!document.querySelector("#box[open]")'))
+        b.screenshot('welcome')
+        b.tap(b.driver.find_element(By.CSS_SELECTOR, '#box .box-ok'))
+        b.wait(lambda: b.js('return !document.getElementById("game").hidden'))
+        frame = b.js('var r = document.getElementById("game").getBoundingClientRect();'
+                     'return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight];')
+        self.assertEqual(frame[4:], [390, 844])
+        self.assertGreaterEqual(min(frame[:2]), 0)
+        self.assertLessEqual(frame[2], 390.5, 'the window overhangs the screen')
+        self.assertLessEqual(frame[3], 844)
+        self.assertGreater(frame[2] - frame[0], 385, 'the window is not as wide as the screen')
+        self.assertEqual(b.js('return getComputedStyle(document.querySelector("#Picture1 img"))'
+                              '.imageRendering'), 'pixelated')
+        b.screenshot('window')
+        item = lambda caption: b.driver.find_element(
+            By.XPATH, '//*[@role="menuitem"][@aria-label=%s]' % xpath_text(caption))
+        b.tap(item('Stavby'))
+        b.wait(lambda: item(ESTATE).is_displayed())
+        b.screenshot('menu')
+        b.tap(item(ESTATE))
+        b.wait(lambda: not b.js('return document.getElementById("Picture10").hidden'))
+        self.assertEqual(b.js('return document.getElementById("Text1").value'), '0')
+        b.screenshot('estate')
+
+
 def xpath_text(text):
     return 'concat("%s", "")' % text.replace('"', '", \'"\', "')
 
 
 def main():
-    global SITE, ARTIFACTS
-    if len(sys.argv) != 3:
+    global SITE, TABLES, ARTIFACTS
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    SITE, ARTIFACTS = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    SITE, TABLES, ARTIFACTS = (os.path.abspath(a) for a in sys.argv[1:])
     harness.end_on_signals()
     with RUNNING:
         result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result

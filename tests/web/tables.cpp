@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 Tým Trelavka
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The tables the page is built from, as the compiled program holds them,
+// printed as JSON for the page's tests to hold the page against: the main
+// window's rows in stacking order, the about window's, and the menu. Places
+// are in pixels; every name is the one a screen reader is to speak.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "about_clicks.h"
+#include "about_layout.h"
+#include "accessible_names.h"
+#include "layout.h"
+#include "menu.h"
+
+namespace {
+
+using namespace trelavka;
+
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+std::string pixels(layout::Twips t) {
+  const layout::Pixels p = layout::toPixels(t);
+  return "[" + std::to_string(p.x) + ", " + std::to_string(p.y) + ", " + std::to_string(p.width) +
+         ", " + std::to_string(p.height) + "]";
+}
+
+std::string_view kindName(layout::Kind k) {
+  switch (k) {
+    case layout::Kind::Caption: return "Caption";
+    case layout::Kind::Counter: return "Counter";
+    case layout::Kind::Button: return "Button";
+    case layout::Kind::Picture: return "Picture";
+    case layout::Kind::Result: return "Result";
+  }
+  return "";
+}
+
+std::string_view kindName(about::Kind k) {
+  switch (k) {
+    case about::Kind::Picture: return "Picture";
+    case about::Kind::Label: return "Label";
+    case about::Kind::Link: return "Link";
+  }
+  return "";
+}
+
+std::string_view targetName(const std::optional<AboutTarget>& t) {
+  if (!t) return "";
+  switch (*t) {
+    case AboutTarget::Form: return "Form";
+    case AboutTarget::Logo: return "Logo";
+    case AboutTarget::Address: return "Address";
+    case AboutTarget::CloseBox: return "CloseBox";
+  }
+  return "";
+}
+
+std::string containerName(Picture p) {
+  return p == Picture::None ? std::string() : std::string(name(p));
+}
+
+}  // namespace
+
+int main() {
+  std::string out = "{\"client\": " + pixels(layout::kClient) + ",\n \"controls\": [\n";
+  for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+    const layout::Control& c = layout::kControls[i];
+    out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
+           ", \"container\": " + quoted(containerName(c.container)) +
+           ", \"place\": " + pixels(c.place) + ", \"caption\": " + quoted(c.caption) +
+           ", \"tooltip\": " + quoted(c.tooltip) + ", \"image\": " + quoted(c.image) +
+           ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
+    out += i + 1 < layout::kControls.size() ? ",\n" : "\n";
+  }
+  out += " ],\n \"about\": {\"title\": " + quoted(about::kTitle) +
+         ", \"client\": " + pixels(about::kClient) + ", \"controls\": [\n";
+  for (std::size_t i = 0; i < about::kControls.size(); ++i) {
+    const about::Control& c = about::kControls[i];
+    out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
+           ", \"place\": " + pixels(c.place) + ", \"content\": " + quoted(c.content) +
+           ", \"click\": " + quoted(targetName(c.click)) + ", \"crosshair\": " +
+           (view::pointerOver(c) == view::Pointer::Crosshair ? "true" : "false") +
+           ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
+    out += i + 1 < about::kControls.size() ? ",\n" : "\n";
+  }
+  out += " ]},\n \"menu\": [\n";
+  for (std::size_t i = 0; i < kMenu.size(); ++i) {
+    const MenuItem& m = kMenu[i];
+    out += "  {\"name\": " + quoted(m.name) + ", \"parent\": " + quoted(m.parent) +
+           ", \"caption\": " + quoted(m.caption) + ", \"shortcut\": " + quoted(m.shortcut) +
+           ", \"submenu\": " + (m.action == MenuAction::Submenu ? "true" : "false") + "}";
+    out += i + 1 < kMenu.size() ? ",\n" : "\n";
+  }
+  out += " ]}\n";
+  std::fputs(out.c_str(), stdout);
+  return 0;
+}
