@@ -113,7 +113,7 @@ measure "a FIFO swapped in" nothing swap
 
 # The server stopped while the chime plays, then the chime asked for twice
 # while the server stands still for 5 s.
-chime() { cp "$work/chime.wav" "$about"; }
+chime() { rm -f "$about" "$spare"; cp "$work/chime.wav" "$about"; }
 resume_pid=
 stopped() {
   if [ "$1" = start ]; then
