@@ -7,42 +7,15 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
-#include <array>
-#include <string>
 
 #include "about_window.h"
-#include "data_dirs.h"
 #include "qt_convert.h"
 #include "title_bar.h"
 #include "web_address.h"
 
 namespace trelavka::qt {
-namespace {
-
-// The full path of a sound the rules name, or empty when no folder has it.
-QString soundFile(std::string_view file) {
-  const QString program = QCoreApplication::applicationDirPath();
-  const std::array<std::string, 3> folders = {
-      QDir::currentPath().toStdString(),
-      // Relative to the program, so the package and an install under any prefix agree.
-      program.isEmpty()
-          ? std::string()
-          : QDir::cleanPath(program + u'/' + QString::fromUtf8(TRELAVKA_DATA_FROM_PROGRAM))
-                .toStdString(),
-      program.toStdString(),
-  };
-  const view::DataFolders where{.folders = folders, .isFolder = [](const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).isDir();
-  }};
-  const auto found = view::findDataFile(where, file);
-  return found ? QString::fromStdString(*found) : QString();
-}
-
-}  // namespace
 
 Port::Port() = default;
 
@@ -69,7 +42,7 @@ void Port::showMessage(std::string_view title, std::string_view text) {
 }
 
 // A file that is not there stops the old sound all the same.
-void Port::playSound(std::string_view path) { sound_.play(soundFile(path)); }
+void Port::playSound(std::string_view path) { sound_.play(qs(path)); }
 
 void Port::openAddress(std::string_view address) {
   // No browser, or one that fails: nothing to tell the player.

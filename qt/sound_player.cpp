@@ -4,17 +4,25 @@
 
 #include "sound_player.h"
 
+#include <fcntl.h>
 #include <pulse/pulseaudio.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <thread>
+#include <vector>
 
-namespace trelavka {
+#include "mailbox.h"
+
+namespace trelavka::qt {
 namespace {
 
 // What the server holds ahead of the speaker: short, so a cut is quick.
@@ -32,73 +40,119 @@ bool failed(pa_stream_state_t state) {
   return state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED;
 }
 
+std::int64_t nanoseconds(const timespec& t) {
+  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+class PosixFile final : public view::OpenedFile {
+ public:
+  PosixFile(int fd, const struct stat& status) : fd_(fd), status_(status) {}
+  ~PosixFile() override { ::close(fd_); }
+  PosixFile(const PosixFile&) = delete;
+  PosixFile& operator=(const PosixFile&) = delete;
+
+  view::FileStamp stamp() const override {
+    return {static_cast<std::uint64_t>(status_.st_dev), static_cast<std::uint64_t>(status_.st_ino),
+            static_cast<std::uint64_t>(status_.st_size), nanoseconds(status_.st_mtim),
+            nanoseconds(status_.st_ctim)};
+  }
+
+  std::optional<std::string> read(std::size_t bytes) override {
+    std::string data(bytes, '\0');
+    for (std::size_t at = 0; at < bytes;) {
+      const ssize_t n = ::pread(fd_, data.data() + at, bytes - at, static_cast<off_t>(at));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return std::nullopt;
+      at += static_cast<std::size_t>(n);
+    }
+    return data;
+  }
+
+ private:
+  int fd_;
+  struct stat status_;
+};
+
+bool isFolder(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string workingFolder() {
+  std::error_code error;
+  std::string folder = std::filesystem::current_path(error).string();
+  return error ? std::string() : folder;
+}
+
+// Where the sounds are looked for when the working folder has no data/: the
+// installed data folder, relative to the program so that the package and an
+// install under any prefix agree, then the program's own folder.
+std::vector<std::string> programFolders() {
+  const QString program = QCoreApplication::applicationDirPath();
+  if (program.isEmpty()) return {};
+  const QString installed =
+      QDir::cleanPath(program + u'/' + QString::fromUtf8(TRELAVKA_DATA_FROM_PROGRAM));
+  return {QFile::encodeName(installed).toStdString(), QFile::encodeName(program).toStdString()};
+}
+
 }  // namespace
 
-// Talks to the audio server on a thread of its own, through the server's own
-// client library and a main loop that a new request always wakes: waiting on
-// a server that hangs ends the moment another sound is asked for, and each
-// sound connects afresh, so a server that died and came back is found again.
-// (The toolkit's audio output was tried first: it waits for ever when the
-// server dies while a stream opens.)
+std::unique_ptr<view::OpenedFile> openSoundFile(const std::string& path) {
+  // Without waiting: opening a pipe for reading would wait for a writer, and
+  // a device could wait for anything.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return nullptr;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<PosixFile>(fd, status);
+}
+
+// Finds, reads and decodes the sounds and talks to the audio server, on a
+// thread of its own. The server is reached through its own client library and
+// a main loop that a new request always wakes: waiting on a server that hangs
+// ends the moment another sound is asked for, and each sound connects afresh,
+// so a server that died and came back is found again. (The toolkit's audio
+// output was tried first: it waits for ever when the server dies while a
+// stream opens.)
 class SoundWorker : public QObject {
   Q_OBJECT
 
  public:
-  struct Request {
-    std::shared_ptr<const Pcm> pcm;
-    QString file;
-  };
-
-  SoundWorker() : loop_(pa_mainloop_new()) {}
+  explicit SoundWorker(std::vector<std::string> programFolders)
+      : loop_(pa_mainloop_new()),
+        box_([this] {
+          if (loop_ != nullptr) pa_mainloop_wakeup(loop_);
+        }),
+        programFolders_(std::move(programFolders)) {}
   ~SoundWorker() override {
     if (loop_ != nullptr) pa_mainloop_free(loop_);
   }
 
-  // Only the newest request counts.
-  void request(Request next) {
-    {
-      std::lock_guard lock(mutex_);
-      pending_ = std::move(next);
-    }
-    wake();
-  }
-
-  // Asks the thread to end; true once it has, within `wait`.
-  bool finish(std::chrono::milliseconds wait) {
-    std::unique_lock lock(mutex_);
-    quit_ = true;
-    if (loop_ != nullptr) pa_mainloop_wakeup(loop_);
-    wake_.notify_all();
-    return wake_.wait_for(lock, wait, [this] { return finished_; });
-  }
+  view::Mailbox<std::string>& box() { return box_; }
 
   void run() {
-    while (auto next = nextRequest()) {
-      if (next->pcm && loop_ != nullptr) play(*next);
+    while (const auto name = box_.take()) {
+      std::optional<view::Sound> sound;
+      try {
+        sound = find(*name);
+      } catch (...) {
+        // Out of memory, or the like: silence, as for any bad file.
+      }
+      if (sound && loop_ != nullptr && !box_.cutIn()) play(*sound);
     }
-    std::lock_guard lock(mutex_);
-    finished_ = true;
-    wake_.notify_all();
+    box_.ended();
   }
 
   Q_SIGNAL void sounding(const QString& file);
 
  private:
-  void wake() {
-    if (loop_ != nullptr) pa_mainloop_wakeup(loop_);
-    wake_.notify_all();
-  }
-
-  std::optional<Request> nextRequest() {
-    std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return quit_ || pending_; });
-    if (quit_) return std::nullopt;
-    return std::exchange(pending_, std::nullopt);
-  }
-
-  bool interrupted() {
-    std::lock_guard lock(mutex_);
-    return quit_ || pending_;
+  std::optional<view::Sound> find(const std::string& name) {
+    std::vector<std::string> folders{workingFolder()};
+    folders.insert(folders.end(), programFolders_.begin(), programFolders_.end());
+    return shelf_.find({folders, '/', isFolder, openSoundFile}, name);
   }
 
   // Runs the main loop until `done` has an answer; false when a new request
@@ -106,14 +160,15 @@ class SoundWorker : public QObject {
   template <typename Done>
   bool until(Done done) {
     for (;;) {
-      if (interrupted()) return false;
+      if (box_.cutIn()) return false;
       if (const std::optional<bool> answer = done()) return *answer;
       if (pa_mainloop_iterate(loop_, 1, nullptr) < 0) return false;
     }
   }
 
-  void play(const Request& request) {
-    const Pcm& pcm = *request.pcm;
+  void play(const view::Sound& sound) {
+    const Pcm& pcm = *sound.pcm;
+    const QString file = QFile::decodeName(QByteArray::fromStdString(sound.path));
     pa_context* context = pa_context_new(pa_mainloop_get_api(loop_), "Trelavka");
     if (context == nullptr) return;
     pa_stream* stream = nullptr;
@@ -144,7 +199,7 @@ class SoundWorker : public QObject {
                                    nullptr) >= 0 &&
         until(streamReady)) {
       sounded = true;
-      emit sounding(request.file);
+      emit sounding(file);
       feed(context, stream, pcm.samples);
     }
     if (stream != nullptr) {
@@ -189,15 +244,13 @@ class SoundWorker : public QObject {
   }
 
   pa_mainloop* loop_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::optional<Request> pending_;
-  bool quit_ = false;
-  bool finished_ = false;
+  view::Mailbox<std::string> box_;
+  const std::vector<std::string> programFolders_;
+  view::SoundShelf shelf_;
 };
 
 SoundPlayer::SoundPlayer(QObject* parent)
-    : QObject(parent), worker_(std::make_shared<SoundWorker>()) {
+    : QObject(parent), worker_(std::make_shared<SoundWorker>(programFolders())) {
   connect(worker_.get(), &SoundWorker::sounding, this, [this](const QString& file) {
     if (file == nowPlaying_) return;
     nowPlaying_ = file;
@@ -210,31 +263,11 @@ SoundPlayer::~SoundPlayer() {
   disconnect(worker_.get(), nullptr, this, nullptr);
   // The thread wakes at once, whatever the server does; should it not end in
   // time, it keeps what it needs and the program ends without it.
-  worker_->finish(std::chrono::milliseconds(300));
+  worker_->box().close(std::chrono::milliseconds(300));
 }
 
-std::shared_ptr<const Pcm> SoundPlayer::load(const QString& file) {
-  if (const auto known = decoded_.constFind(file); known != decoded_.cend()) return *known;
-  const auto bytes = readSmallFile(QFile::encodeName(file).toStdString());
-  if (!bytes) return nullptr;
-  auto pcm = decodeWav(*bytes);
-  if (!pcm) return nullptr;
-  auto kept = std::make_shared<const Pcm>(std::move(*pcm));
-  decoded_.insert(file, kept);
-  return kept;
-}
+void SoundPlayer::play(const QString& name) { worker_->box().post(name.toStdString()); }
 
-void SoundPlayer::play(const QString& path) {
-  const QString file = QFileInfo(path).absoluteFilePath();
-  std::shared_ptr<const Pcm> pcm;
-  try {
-    pcm = load(file);
-  } catch (...) {
-    // Out of memory or a file system error: silence, like any bad file.
-  }
-  worker_->request({std::move(pcm), file});
-}
-
-}  // namespace trelavka
+}  // namespace trelavka::qt
 
 #include "sound_player.moc"

@@ -4,6 +4,8 @@
 
 #include "data_dirs.h"
 
+#include <algorithm>
+
 namespace trelavka::view {
 namespace {
 
@@ -28,14 +30,33 @@ std::optional<std::string> findDataFile(const DataFolders& where, std::string_vi
   return std::nullopt;
 }
 
-std::optional<Sound> loadSound(const DataFolders& where, std::string_view file) {
-  std::optional<std::string> path = findDataFile(where, file);
-  if (!path) return std::nullopt;
-  const std::optional<std::string> bytes = where.read(*path, kMaxWavBytes);
-  if (!bytes) return std::nullopt;
-  std::optional<Pcm> pcm = decodeWav(*bytes);
-  if (!pcm) return std::nullopt;
-  return Sound{std::move(*path), std::move(*pcm)};
+std::optional<Sound> SoundShelf::find(const DataFolders& where, std::string_view name) {
+  auto kept = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) { return k.name == name; });
+  std::optional<std::string> path = findDataFile(where, name);
+  std::unique_ptr<OpenedFile> file = path ? where.open(*path) : nullptr;
+  if (!file) {
+    // Gone: its samples need not be held any longer.
+    if (kept != kept_.end()) kept_.erase(kept);
+    return std::nullopt;
+  }
+  const FileStamp stamp = file->stamp();
+  if (kept == kept_.end() || kept->path != *path || kept->stamp != stamp) {
+    std::shared_ptr<const Pcm> pcm;
+    if (stamp.size > 0 && stamp.size <= kMaxWavBytes) {
+      const std::optional<std::string> bytes = file->read(static_cast<std::size_t>(stamp.size));
+      // A failed read may not fail the next time: nothing is kept of it.
+      if (!bytes) return std::nullopt;
+      if (std::optional<Pcm> decoded = decodeWav(*bytes)) {
+        pcm = std::make_shared<const Pcm>(std::move(*decoded));
+      }
+    }
+    if (kept == kept_.end()) kept = kept_.insert(kept_.end(), Kept{std::string(name), {}, {}, {}});
+    kept->path = *path;
+    kept->stamp = stamp;
+    kept->pcm = std::move(pcm);
+  }
+  if (!kept->pcm) return std::nullopt;
+  return Sound{std::move(*path), kept->pcm};
 }
 
 }  // namespace trelavka::view

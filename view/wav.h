@@ -9,12 +9,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace trelavka {
 
@@ -90,18 +87,25 @@ inline std::optional<Pcm> decodeWav(std::string_view bytes) {
   return std::nullopt;
 }
 
-// The whole of a plain file of at most `limit` bytes; nothing for anything
-// else (a folder opens and a pipe blocks, so only a plain file is read).
-inline std::optional<std::string> readSmallFile(const std::filesystem::path& file,
-                                                std::uintmax_t limit = kMaxWavBytes) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (ec || size > limit) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
-  return bytes;
+// The sound as the simplest WAV file: a PCM format chunk and the samples, for
+// a system's player that takes a file in memory. What it plays is then
+// exactly what decodeWav accepted, whatever else the file it came from held.
+inline std::string encodeWav(const Pcm& pcm) {
+  const auto le = [](std::uint32_t v, int bytes) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xff);
+    return s;
+  };
+  const auto u = [](int v) { return static_cast<std::uint32_t>(v); };
+  const auto data = static_cast<std::uint32_t>(pcm.samples.size());
+  std::string wav = "RIFF" + le(4 + 24 + 8 + data + (data & 1), 4) + "WAVE" + "fmt " + le(16, 4) +
+                    le(1, 2) + le(u(pcm.channels), 2) + le(u(pcm.rate), 4) +
+                    le(u(pcm.rate * pcm.frameBytes()), 4) + le(u(pcm.frameBytes()), 2) +
+                    le(u(pcm.bits), 2) + "data" + le(data, 4);
+  wav.reserve(wav.size() + pcm.samples.size() + 1);
+  wav += pcm.samples;
+  if (data & 1) wav += '\0';
+  return wav;
 }
 
 }  // namespace trelavka

@@ -13,6 +13,7 @@
 #include "about_window.h"
 #include "port.h"
 #include "relay.h"
+#include "sound_player.h"
 
 namespace trelavka::win32 {
 
@@ -41,6 +42,7 @@ class Port final : public trelavka::Port {
   HWND main_ = nullptr;
   view::EventRelay* relay_ = nullptr;
   std::unique_ptr<AboutWindow> about_;
+  SoundPlayer sound_;
 };
 
 }  // namespace trelavka::win32

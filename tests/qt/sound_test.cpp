@@ -3,14 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The real sound player on an audio server of the test's own (a null sink):
-// whatever the file, and whether the server plays, hangs or dies, the UI
-// thread's event loop never stalls longer than a frame, a new sound stops the
-// old one, and sound comes out again once the server is back.
+// whatever the file (the biggest we play, a broken one as big, one swapped
+// for a pipe while it is looked up), and whether the server plays, hangs or
+// dies, the UI thread's event loop never stalls longer than a frame, a new
+// sound stops the old one, and sound comes out again once the server is back.
 //   trelavka-sound-test SOUNDS_DIR      (exit 77: no audio server here)
+#include <fcntl.h>
 #include <pthread.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,19 +27,20 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
-#include <functional>
-#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "pipe_swapper.h"
 #include "session.h"
 #include "sound_player.h"
 #include "wav_bytes.h"
 
 namespace {
 
-using trelavka::SoundPlayer;
+using trelavka::qt::SoundPlayer;
 using namespace trelavka::testing;
 
 constexpr qint64 kFrameMs = 16;
@@ -163,6 +167,26 @@ double rms(const trelavka::Pcm& pcm, double fromSeconds) {
   return n == 0 ? 0 : std::sqrt(sum / static_cast<double>(n));
 }
 
+// Runs the event loop until `done`, or for `ms` at most; whether it came.
+bool spinUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() >= ms) return false;
+    spin(10);
+  }
+  return true;
+}
+
+// Bytes that are no sound: a header that promises more data than the file holds.
+std::string noise(std::size_t bytes) {
+  std::string s = "RIFF" + le(static_cast<std::uint32_t>(bytes - 8), 4) + "WAVE" + format(1, 22050, 16) +
+                  "data" + le(0xffffff00, 4);
+  std::mt19937 random(19);
+  while (s.size() < bytes) s += static_cast<char>(random());
+  return s;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,8 +195,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir sounds(QString::fromLocal8Bit(argv[1]));
-  const QString about = sounds.absoluteFilePath("about.dat");
-  const QString rolling = sounds.absoluteFilePath("rolling.dat");
 
   QTemporaryDir work;
   const QDir dir(work.path());
@@ -190,24 +212,47 @@ int main(int argc, char** argv) {
     return 77;
   }
 
-  auto write = [&](const char* name, const std::string& bytes) {
-    std::ofstream(dir.filePath(name).toStdString(), std::ios::binary) << bytes;
-    return dir.filePath(name);
+  // The player is asked for sounds by name, as the game asks for them, and
+  // finds them in data/ under the working folder.
+  QDir::setCurrent(work.path());
+  dir.mkdir("data");
+  const auto full = [&](const QString& name) { return dir.filePath(name); };
+  auto write = [&](const QString& name, const std::string& bytes) {
+    std::ofstream(full("data/" + name).toStdString(), std::ios::binary) << bytes;
+    return "data/" + name;
   };
+  QFile::copy(sounds.filePath("about.dat"), full("data/about.dat"));
+  QFile::copy(sounds.filePath("rolling.dat"), full("data/rolling.dat"));
+  const QString about = "data/about.dat", rolling = "data/rolling.dat";
   const QString longTone = write("long.wav", riff(kFormat16 + chunk("data", tone(44100 * 3))));
+  dir.mkdir("data/folder.wav");
+  // The biggest file we play, and a broken one as big: each try gets a new
+  // file, as a sound once read may be kept.
+  const std::string biggest = riff(kFormat16 + chunk("data", tone(trelavka::kMaxWavBytes - 44)));
+  const std::string broken = noise(trelavka::kMaxWavBytes);
+  int made = 0;
+  const auto fresh = [&](const std::string& bytes) {
+    return [&] {
+      QFile::remove(full(QString("data/big-%1.wav").arg(made)));
+      return write(QString("big-%1.wav").arg(++made), bytes);
+    };
+  };
   struct Case {
     const char* name;
-    QString file;
+    std::function<QString()> file;  // makes it if need be, outside the measured time
     bool sounds;
   };
+  const auto is = [](const QString& name) { return [name] { return name; }; };
   const std::vector<Case> files = {
-      {"the about chime", about, true},
-      {"the concert", rolling, true},
-      {"truncated data", write("truncated.wav", riff(kFormat16 + chunk("data", tone(44100))).substr(0, 9000)),
-       false},
-      {"text", write("text.wav", "Tohle není zvuk."), false},
-      {"missing", dir.filePath("no-such.wav"), false},
-      {"a folder", work.path(), false},
+      {"the about chime", is(about), true},
+      {"the concert", is(rolling), true},
+      {"truncated data",
+       is(write("truncated.wav", riff(kFormat16 + chunk("data", tone(44100))).substr(0, 9000))), false},
+      {"text", is(write("text.wav", "Tohle není zvuk.")), false},
+      {"missing", is("data/no-such.wav"), false},
+      {"a folder", is("data/folder.wav"), false},
+      {"16 MiB, the most we play", fresh(biggest), true},
+      {"16 MiB, not a sound", fresh(broken), false},
   };
 
   SoundPlayer player;
@@ -237,25 +282,66 @@ int main(int argc, char** argv) {
     check(stall <= kFrameMs, what + ": longest stall " + std::to_string(stall) + " ms");
   };
 
+  const auto sounding = [&](const QString& name) {
+    return [&, name] { return player.nowPlaying() == full(name); };
+  };
+  const auto silent = [&] { return player.nowPlaying().isEmpty(); };
+
   // Each file, then the other game sound: a file left half loading used to
   // freeze the next change of sound for good.
   for (const Case& c : files) {
-    const QString other = c.file == about ? rolling : about;
+    QString file, other;
     QStringList afterFile;
     longestStall(c.name, [&] {
       player.play(longTone);
-      spin(150);
+      spinUntil(sounding(longTone), 3000);
       heard.clear();
-      player.play(c.file);
-      spin(150);
+      player.play(file);
+      // Time enough to read and decode what we play, and to start it.
+      if (!c.sounds || !spinUntil(sounding(file), 5000)) {
+        spinUntil(silent, 3000);
+        spin(150);
+      }
       afterFile = heard;
       player.play(other);
-      spin(150);
+      spinUntil(sounding(other), 3000);
+    }, [&] {
+      file = c.file();
+      other = file == about ? rolling : about;
     });
-    const QStringList want = c.sounds ? QStringList{"", c.file} : QStringList{""};
+    const QStringList want = c.sounds ? QStringList{"", full(file)} : QStringList{""};
     check(afterFile == want, c.name + ": "s + (c.sounds ? "stops the old sound and plays" : "silent"));
-    const QStringList next = c.sounds ? QStringList{"", other} : QStringList{other};
+    const QStringList next = c.sounds ? QStringList{"", full(other)} : QStringList{full(other)};
     check(heard.mid(afterFile.size()) == next, c.name + ": the next sound plays"s);
+  }
+  QFile::remove(full(QString("data/big-%1.wav").arg(made)));
+
+  // A file swapped for a pipe while the player looks at it: had it opened
+  // the name a second time, after judging the first, the pipe would have kept
+  // it waiting for a writer for ever. The file is no sound, so that it is
+  // read again at every asking, as a sound once read might not be.
+  {
+    const QString swapped = write("swapped.dat", "Tohle není zvuk.");
+    mkfifo(full("data/spare.dat").toLocal8Bit().constData(), 0600);
+    long swaps = 0, asked = 0;
+    bool failed = false;
+    longestStall("a pipe swapped in while the file is asked for", [&] {
+      PipeSwapper swapper(full(swapped).toStdString(), full("data/spare.dat").toStdString(), 2000);
+      while (swapper.swapping()) {
+        player.play(swapped);
+        ++asked;
+        spin(5);
+      }
+      swaps += swapper.swaps();
+      failed = failed || swapper.failed();
+    });
+    check(!failed && swaps > asked, "the file and the pipe swapped " + std::to_string(swaps) +
+                                        " times while asked for " + std::to_string(asked) + " times");
+    QFile::remove(full(swapped));
+    QFile::remove(full("data/spare.dat"));
+    QFile::copy(full(about), full(swapped));
+    player.play(swapped);
+    check(spinUntil(sounding(swapped), 5000), "after the pipe, the sound of that name plays");
   }
 
   // A sound plays to its end and then the player falls silent; it neither
@@ -267,7 +353,8 @@ int main(int argc, char** argv) {
     const auto times = QObject::connect(&player, &SoundPlayer::nowPlayingChanged,
                                         [&](const QString& f) { (f.isEmpty() ? ended : began) = clock.elapsed(); });
     player.play(longTone);
-    spin(5000);
+    // However late a busy machine starts it, its end comes its length later.
+    spinUntil([&] { return began >= 0 && ended > began; }, 15000);
     QObject::disconnect(times);
     const qint64 took = ended - began;
     check(began >= 0 && took >= 2970 && took <= 4500,
@@ -281,7 +368,7 @@ int main(int argc, char** argv) {
                            dir.filePath("rec.log"));
     spin(500);
     // A new server is found within seconds, not at once: ask until it plays.
-    for (int i = 0; i < 16 && player.nowPlaying() != sound; ++i) {
+    for (int i = 0; i < 16 && player.nowPlaying() != full(sound); ++i) {
       player.play(sound);
       spin(500);
     }
@@ -297,13 +384,12 @@ int main(int argc, char** argv) {
   {
     const QDir game(dir.filePath("game"));
     dir.mkpath("game/data");
-    QFile::copy(about, game.filePath("data/about.dat"));
+    QFile::copy(full(about), game.filePath("data/about.dat"));
     const QString before = QDir::currentPath();
     QDir::setCurrent(game.path());
     trelavka::qt::Session session;
     session.relay().choose("osim");
-    spin(300);
-    check(session.port().sound().nowPlaying() == game.filePath("data/about.dat"),
+    check(spinUntil([&] { return session.port().sound().nowPlaying() == game.filePath("data/about.dat"); }, 3000),
           "the game's about window plays data/about.dat");
     QDir::setCurrent(before);
   }
@@ -320,7 +406,7 @@ int main(int argc, char** argv) {
     server.signal(SIGCONT);
   });
   spin(1000);
-  check(player.nowPlaying() == about, "server resumed: the newest sound plays");
+  check(player.nowPlaying() == full(about), "server resumed: the newest sound plays");
 
   // A dead server: silence; a new one: sound again.
   longestStall("server killed", [&] {

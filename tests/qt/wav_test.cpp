@@ -3,18 +3,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Our WAV decoding: what plays and how much of it, and every file that must
-// stay silent instead.
+// stay silent instead; how a sound file is opened.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
+#include <future>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "sound_player.h"
 #include "wav.h"
 #include "wav_bytes.h"
 
@@ -102,32 +109,72 @@ TEST(Wav, RefusesEveryFileThatIsNotACompletePcmWav) {
   for (const auto& [why, bytes] : cases) EXPECT_FALSE(decodeWav(bytes)) << why;
 }
 
-TEST(Wav, ReadsOnlyPlainReadableFilesOfSoundSize) {
+TEST(Wav, TheSimplestFileOfASoundDecodesToTheSameSound) {
+  for (const auto& [channels, rate, bits, bytes] :
+       {std::tuple{1, 8000, 8, 5}, {2, 44100, 16, 16}, {1, 192000, 16, 44100}, {2, 4000, 8, 2}}) {
+    const Pcm pcm{channels, rate, bits, ramp(static_cast<std::size_t>(bytes))};
+    const std::string wav = encodeWav(pcm);
+    const auto back = decodeWav(wav);
+    ASSERT_TRUE(back) << bytes;
+    EXPECT_EQ(std::tie(back->channels, back->rate, back->bits, back->samples),
+              std::tie(pcm.channels, pcm.rate, pcm.bits, pcm.samples));
+    // As a system's player reads it: the header's rates and the pad byte too.
+    EXPECT_EQ(wav, riff(format(channels, static_cast<std::uint32_t>(rate), bits) +
+                        chunk("data", pcm.samples)));
+  }
+}
+
+// Opened once and judged by what was opened: a plain file is kept with its
+// stamp; a folder, a pipe, a device or a socket is refused at once.
+TEST(SoundFile, OnlyAPlainReadableFileIsKeptAndNothingIsWaitedOn) {
   QTemporaryDir dir;
   const std::string base = dir.path().toStdString();
-  const std::string plain = base + "/plain.wav", big = base + "/big.wav",
-                    locked = base + "/locked.wav", fifo = base + "/pipe.wav";
+  const std::string plain = base + "/plain.wav", locked = base + "/locked.wav",
+                    fifo = base + "/pipe.wav", socket = base + "/socket.wav";
   std::ofstream(plain) << "abc";
   std::ofstream(locked) << "abc";
-  std::ofstream(big).write(std::string(100, 'x').data(), 100);
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(socket.size(), sizeof address.sun_path);
+  socket.copy(address.sun_path, socket.size());
+  ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(chmod(locked.c_str(), 0), 0);
   ASSERT_EQ(chmod(base.c_str(), 0755), 0);
-  EXPECT_EQ(readSmallFile(plain), "abc");
-  EXPECT_FALSE(readSmallFile(big, 99));
-  EXPECT_FALSE(readSmallFile(base + "/missing.wav"));
-  EXPECT_FALSE(readSmallFile(base));
-  EXPECT_FALSE(readSmallFile(fifo));  // would block for ever if opened
-  // Root reads any file, so the locked one is tried by a child that gave up root.
+
+  auto file = qt::openSoundFile(plain);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->read(3), "abc");
+  EXPECT_FALSE(file->read(4)) << "a file that holds fewer bytes than asked for";
+  const view::FileStamp before = file->stamp();
+  EXPECT_EQ(before.size, 3u);
+  std::ofstream(plain, std::ios::app) << "d";
+  EXPECT_NE(qt::openSoundFile(plain)->stamp(), before);
+
+  // A pipe with no writer would keep a blocking open waiting for ever: it
+  // is tried on another thread, which a writer frees should it hang.
+  auto opened = std::async(std::launch::async, [&] { return qt::openSoundFile(fifo) == nullptr; });
+  if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ADD_FAILURE() << "opening the pipe waited for a writer";
+    close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+  }
+  EXPECT_TRUE(opened.get());
+  EXPECT_FALSE(qt::openSoundFile(base));
+  EXPECT_FALSE(qt::openSoundFile(socket));
+  EXPECT_FALSE(qt::openSoundFile("/dev/null"));
+  EXPECT_FALSE(qt::openSoundFile(base + "/missing.wav"));
+  close(listener);
+  // Root opens any file, so the locked one is tried by a child that gave up root.
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-    _exit(readSmallFile(plain) ? (readSmallFile(locked) ? 2 : 0) : 1);
+    _exit(qt::openSoundFile(plain) ? (qt::openSoundFile(locked) ? 2 : 0) : 1);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: readable refused, 2: locked read, 3: no setuid";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: readable refused, 2: locked opened, 3: no setuid";
 }
 
 }  // namespace

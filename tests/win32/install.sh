@@ -48,20 +48,7 @@ readme_starts_with_text() {
 readme_starts_with_text "$work/$top/README.txt" "the zip"
 file "$setup" | grep -q 'PE32+' || fail "the installer is not a 64-bit program: $(file "$setup")"
 
-# An audio server of our own; Wine's PulseAudio driver finds it through
-# XDG_RUNTIME_DIR.
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-if ! command -v pulseaudio >/dev/null; then
-  echo "SKIP: pulseaudio is not installed (tools/install-deps.sh installs it)"
-  exit 77
-fi
-spawn /dev/null "$work/pulse.err" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false \
-  --load=module-native-protocol-unix --load="module-null-sink sink_name=out"
-if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
-  echo "SKIP: the audio server does not start here: $(tail -n 3 "$work/pulse.err")"
-  exit 77
-fi
+sound_server
 
 # ours NAME: every file of the prefix and every line of its software registry
 # that names us, into $work/NAME; the ones already there before the install
@@ -106,10 +93,7 @@ done
 grep -q 'DisplayIcon.*trelavka\.exe' "$work/key.txt" || fail "the uninstall entry's icon is not the game's"
 
 start_x
-rec=$work/sound.wav
-spawn /dev/null "$work/rec.err" parecord --latency-msec=10 --device=out.monitor --file-format=wav "$rec"
-rec_pid=$(tail -n 1 "$work/groups")
-wait_for 15 holds "$rec" 1500 || fail "parecord does not record"
+record "$work/sound.wav"
 
 note "the installed game starts where its link starts it"
 start_game "$dir/trelavka.exe" "$dir"
@@ -191,8 +175,7 @@ game_exit 10 || fail "the game is still running after Ctrl+K"
 cp "$rec" "$artifacts/"
 
 # Each chime is looked for from its mark to the next one.
-seconds() { awk -v t="$1" 'BEGIN { printf "%.3f", t / 1000 }'; }
-peak() { sox "$rec" -n trim "$(seconds "$1")" "=$(seconds "$2")" stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
+peak() { sound_stat 'Maximum amplitude' "$1" "$2"; }
 n=${#marks[@]}
 for ((i = 0; i < n; i++)); do
   name=${marks[i]%%:*} from=${marks[i]#*:}

@@ -79,3 +79,48 @@ if [ -n "${TREE:-}" ]; then
   }
   accessible() { awk -F '\t' -v r="$1" -v n="$2" '$2 == r && $3 == n { print; exit }' "$work/tree"; }
 fi
+
+# sound_server: an audio server of the test's own, whose only output is a
+# null sink; Wine's PulseAudio driver finds it through XDG_RUNTIME_DIR. Its
+# process id in $sound_server_pid. Exits 77 (skipped) where none can start.
+sound_server() {
+  export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+  mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+  if ! command -v pulseaudio >/dev/null; then
+    echo "SKIP: pulseaudio is not installed (tools/install-deps.sh installs it)"
+    exit 77
+  fi
+  spawn /dev/null "$work/pulse.err" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false \
+    --load=module-native-protocol-unix --load="module-null-sink sink_name=out"
+  sound_server_pid=$(tail -n 1 "$work/groups")
+  if ! wait_for 10 sh -c 'pactl info >/dev/null 2>&1'; then
+    echo "SKIP: the audio server does not start here: $(tail -n 3 "$work/pulse.err")"
+    exit 77
+  fi
+}
+
+# record FILE: records the null sink into FILE from now on (sourcing
+# tools/wav-held.sh); its process id in $rec_pid.
+record() {
+  rec=$1
+  spawn /dev/null "$work/rec.err" parecord --latency-msec=10 --device=out.monitor --file-format=wav "$rec"
+  rec_pid=$(tail -n 1 "$work/groups")
+  wait_for 15 holds "$rec" 1500 || fail "parecord does not record"
+}
+
+# The recording between two of its times in ms, as sox sees it: peak ITEM
+# FROM TO prints the line of sox's statistics that starts with ITEM.
+seconds() { awk -v t="$1" 'BEGIN { printf "%.3f", t / 1000 }'; }
+sound_stat() {
+  sox "$rec" -n trim "$(seconds "$2")" "=$(seconds "$3")" stat 2>&1 | awk -v item="$1" 'index($0, item) == 1 {print $NF}'
+}
+
+# about_window_once WINDOW [SECONDS]: opens the about window from the game's
+# main window and closes it by its logo, each step within SECONDS (10).
+about_window_once() {
+  menu "$1" 3 Down Return
+  local a
+  a=$(wait_window "O Trelavka" "${2:-10}")
+  click "$a" 100 100
+  wait_gone "O Trelavka" "${2:-10}"
+}
