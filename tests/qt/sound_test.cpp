@@ -353,11 +353,12 @@ int main(int argc, char** argv) {
     const auto times = QObject::connect(&player, &SoundPlayer::nowPlayingChanged,
                                         [&](const QString& f) { (f.isEmpty() ? ended : began) = clock.elapsed(); });
     player.play(longTone);
-    // However late a busy machine starts it, its end comes its length later.
+    // However late a busy machine starts it, its end comes its length later;
+    // a loaded machine drains the last buffers late, but never a whole tone late.
     spinUntil([&] { return began >= 0 && ended > began; }, 15000);
     QObject::disconnect(times);
     const qint64 took = ended - began;
-    check(began >= 0 && took >= 2970 && took <= 4500,
+    check(began >= 0 && took >= 2970 && took < 2 * 2970,
           "a 3 s sound plays to its end, then silence: " + std::to_string(took) + " ms");
   }
 
