@@ -18,6 +18,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
@@ -190,6 +191,26 @@ class Browser(Started):
                                     {'type': 'touchStart', 'touchPoints': [point]})
         self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
                                     {'type': 'touchEnd', 'touchPoints': []})
+
+    # -- the player's means, shared by the page's tests -------------------
+
+    def box_open(self):
+        return self.js('return !!document.querySelector("#box[open]")')
+
+    def answer(self):
+        """Clicks the open box's OK and waits for the box to go."""
+        self.wait(self.box_open)
+        self.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
+        self.wait(lambda: not self.box_open())
+
+    def menu_item(self, caption):
+        quoted = 'concat("%s", "")' % caption.replace('"', '", \'"\', "')
+        return self.driver.find_element(
+            By.XPATH, '//*[@role="menuitem"][@aria-label=%s]' % quoted)
+
+    def choose(self, *captions):
+        for caption in captions:
+            self.menu_item(caption).click()
 
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node
