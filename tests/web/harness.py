@@ -241,8 +241,6 @@ class Row:
         self.container = fields.get('container', '')
         self.place = tuple(fields['place'])
         self.image = fields.get('image') or None
-        self.caption = fields.get('caption', '')
-        self.tooltip = fields.get('tooltip', '')
         self.accessible = fields['accessible']
         self.fields = fields
 
@@ -250,7 +248,7 @@ class Row:
 class Tables:
     """The tables the page is built from, read from the compiled program
     (tests/web/tables.cpp, run under node): the main window's client area
-    and rows in stacking order, the about window's, and the menu."""
+    and rows in stacking order, and the about window's."""
 
     def __init__(self, program):
         printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
@@ -262,13 +260,6 @@ class Tables:
         self.about_title = about['title']
         self.about_size = tuple(about['client'][2:])
         self.about_rows = [Row(fields) for fields in about['controls']]
-        self.menu = tables['menu']
-
-    def row(self, name):
-        return next(row for row in self.rows if row.name == name)
-
-    def menu_caption(self, name):
-        return next(item['caption'] for item in self.menu if item['name'] == name)
 
 
 def client_places(size, rows):
