@@ -18,6 +18,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
@@ -191,6 +192,26 @@ class Browser(Started):
         self.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
                                     {'type': 'touchEnd', 'touchPoints': []})
 
+    # -- the player's means, shared by the page's tests -------------------
+
+    def box_open(self):
+        return self.js('return !!document.querySelector("#box[open]")')
+
+    def answer(self):
+        """Clicks the open box's OK and waits for the box to go."""
+        self.wait(self.box_open)
+        self.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
+        self.wait(lambda: not self.box_open())
+
+    def menu_item(self, caption):
+        quoted = 'concat("%s", "")' % caption.replace('"', '", \'"\', "')
+        return self.driver.find_element(
+            By.XPATH, '//*[@role="menuitem"][@aria-label=%s]' % quoted)
+
+    def choose(self, *captions):
+        for caption in captions:
+            self.menu_item(caption).click()
+
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node
         that is not ignored."""
@@ -220,8 +241,6 @@ class Row:
         self.container = fields.get('container', '')
         self.place = tuple(fields['place'])
         self.image = fields.get('image') or None
-        self.caption = fields.get('caption', '')
-        self.tooltip = fields.get('tooltip', '')
         self.accessible = fields['accessible']
         self.fields = fields
 
@@ -229,7 +248,7 @@ class Row:
 class Tables:
     """The tables the page is built from, read from the compiled program
     (tests/web/tables.cpp, run under node): the main window's client area
-    and rows in stacking order, the about window's, and the menu."""
+    and rows in stacking order, and the about window's."""
 
     def __init__(self, program):
         printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
@@ -241,13 +260,6 @@ class Tables:
         self.about_title = about['title']
         self.about_size = tuple(about['client'][2:])
         self.about_rows = [Row(fields) for fields in about['controls']]
-        self.menu = tables['menu']
-
-    def row(self, name):
-        return next(row for row in self.rows if row.name == name)
-
-    def menu_caption(self, name):
-        return next(item['caption'] for item in self.menu if item['name'] == name)
 
 
 def client_places(size, rows):

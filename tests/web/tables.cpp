@@ -4,7 +4,7 @@
 
 // The tables the page is built from, as the compiled program holds them,
 // printed as JSON for the page's tests to hold the page against: the main
-// window's rows in stacking order, the about window's, and the menu. Places
+// window's rows in stacking order and the about window's. Places
 // are in pixels; every name is the one a screen reader is to speak.
 #include <cstdio>
 #include <string>
@@ -14,7 +14,6 @@
 #include "about_layout.h"
 #include "accessible_names.h"
 #include "layout.h"
-#include "menu.h"
 
 namespace {
 
@@ -63,17 +62,6 @@ std::string_view kindName(about::Kind k) {
   return "";
 }
 
-std::string_view targetName(const std::optional<AboutTarget>& t) {
-  if (!t) return "";
-  switch (*t) {
-    case AboutTarget::Form: return "Form";
-    case AboutTarget::Logo: return "Logo";
-    case AboutTarget::Address: return "Address";
-    case AboutTarget::CloseBox: return "CloseBox";
-  }
-  return "";
-}
-
 std::string containerName(Picture p) {
   return p == Picture::None ? std::string() : std::string(name(p));
 }
@@ -86,8 +74,7 @@ int main() {
     const layout::Control& c = layout::kControls[i];
     out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
            ", \"container\": " + quoted(containerName(c.container)) +
-           ", \"place\": " + pixels(c.place) + ", \"caption\": " + quoted(c.caption) +
-           ", \"tooltip\": " + quoted(c.tooltip) + ", \"image\": " + quoted(c.image) +
+           ", \"place\": " + pixels(c.place) + ", \"image\": " + quoted(c.image) +
            ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
     out += i + 1 < layout::kControls.size() ? ",\n" : "\n";
   }
@@ -96,21 +83,12 @@ int main() {
   for (std::size_t i = 0; i < about::kControls.size(); ++i) {
     const about::Control& c = about::kControls[i];
     out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
-           ", \"place\": " + pixels(c.place) + ", \"content\": " + quoted(c.content) +
-           ", \"click\": " + quoted(targetName(c.click)) + ", \"crosshair\": " +
+           ", \"place\": " + pixels(c.place) + ", \"crosshair\": " +
            (view::pointerOver(c) == view::Pointer::Crosshair ? "true" : "false") +
            ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
     out += i + 1 < about::kControls.size() ? ",\n" : "\n";
   }
-  out += " ]},\n \"menu\": [\n";
-  for (std::size_t i = 0; i < kMenu.size(); ++i) {
-    const MenuItem& m = kMenu[i];
-    out += "  {\"name\": " + quoted(m.name) + ", \"parent\": " + quoted(m.parent) +
-           ", \"caption\": " + quoted(m.caption) + ", \"shortcut\": " + quoted(m.shortcut) +
-           ", \"submenu\": " + (m.action == MenuAction::Submenu ? "true" : "false") + "}";
-    out += i + 1 < kMenu.size() ? ",\n" : "\n";
-  }
-  out += " ]}\n";
+  out += " ]}}\n";
   std::fputs(out.c_str(), stdout);
   return 0;
 }
