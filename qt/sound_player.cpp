@@ -4,6 +4,7 @@
 
 #include "sound_player.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <pulse/pulseaudio.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <atomic>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -110,6 +112,40 @@ std::unique_ptr<view::OpenedFile> openSoundFile(const std::string& path) {
   return std::make_unique<PosixFile>(fd, status);
 }
 
+// The audio server's client library, loaded by the player's thread when it
+// first has a sound to play: the game's start does not pay for it and the
+// codecs it brings, and a machine without it is silent.
+#define TRELAVKA_PULSE_CALLS(X)                                                     \
+  X(pa_mainloop_new) X(pa_mainloop_free) X(pa_mainloop_wakeup) X(pa_mainloop_iterate) \
+  X(pa_mainloop_get_api) X(pa_context_new) X(pa_context_get_state)                   \
+  X(pa_context_connect) X(pa_context_disconnect) X(pa_context_unref) X(pa_stream_new) \
+  X(pa_stream_get_state) X(pa_stream_connect_playback) X(pa_stream_disconnect)       \
+  X(pa_stream_unref) X(pa_stream_writable_size) X(pa_stream_write) X(pa_stream_drain) \
+  X(pa_operation_cancel) X(pa_operation_unref)
+
+struct Pulse {
+#define TRELAVKA_PULSE_FIELD(f) decltype(&::f) f = nullptr;
+  TRELAVKA_PULSE_CALLS(TRELAVKA_PULSE_FIELD)
+#undef TRELAVKA_PULSE_FIELD
+};
+
+const Pulse* loadPulse() {
+  static const std::optional<Pulse> loaded = []() -> std::optional<Pulse> {
+    void* library = dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return std::nullopt;
+    Pulse pulse;
+    bool whole = true;
+#define TRELAVKA_PULSE_LOAD(f)                                         \
+  pulse.f = reinterpret_cast<decltype(&::f)>(dlsym(library, #f)); \
+  whole = whole && pulse.f != nullptr;
+    TRELAVKA_PULSE_CALLS(TRELAVKA_PULSE_LOAD)
+#undef TRELAVKA_PULSE_LOAD
+    if (whole) return pulse;
+    return std::nullopt;
+  }();
+  return loaded ? &*loaded : nullptr;
+}
+
 // Finds, reads and decodes the sounds and talks to the audio server, on a
 // thread of its own. The server is reached through its own client library and
 // a main loop that a new request always wakes: waiting on a server that hangs
@@ -122,13 +158,13 @@ class SoundWorker : public QObject {
 
  public:
   explicit SoundWorker(std::vector<std::string> programFolders)
-      : loop_(pa_mainloop_new()),
-        box_([this] {
-          if (loop_ != nullptr) pa_mainloop_wakeup(loop_);
+      : box_([this] {
+          // The loop, once made, is followed by everything it needs.
+          if (pa_mainloop* loop = loop_.load(std::memory_order_acquire)) pulse_->pa_mainloop_wakeup(loop);
         }),
         programFolders_(std::move(programFolders)) {}
   ~SoundWorker() override {
-    if (loop_ != nullptr) pa_mainloop_free(loop_);
+    if (pa_mainloop* loop = loop_.load()) pulse_->pa_mainloop_free(loop);
   }
 
   view::Mailbox<std::string>& box() { return box_; }
@@ -141,7 +177,7 @@ class SoundWorker : public QObject {
       } catch (...) {
         // Out of memory, or the like: silence, as for any bad file.
       }
-      if (sound && loop_ != nullptr && !box_.cutIn()) play(*sound);
+      if (sound && !box_.cutIn() && audio()) play(*sound);
     }
     box_.ended();
   }
@@ -155,6 +191,16 @@ class SoundWorker : public QObject {
     return shelf_.find({folders, '/', isFolder, openSoundFile}, name);
   }
 
+  // The client library and a main loop, made the first time a sound is to play.
+  bool audio() {
+    if (!triedAudio_) {
+      triedAudio_ = true;
+      pulse_ = loadPulse();
+      if (pulse_ != nullptr) loop_.store(pulse_->pa_mainloop_new(), std::memory_order_release);
+    }
+    return loop_.load() != nullptr;
+  }
+
   // Runs the main loop until `done` has an answer; false when a new request
   // or the end of the program cuts in, or the loop fails.
   template <typename Done>
@@ -162,26 +208,26 @@ class SoundWorker : public QObject {
     for (;;) {
       if (box_.cutIn()) return false;
       if (const std::optional<bool> answer = done()) return *answer;
-      if (pa_mainloop_iterate(loop_, 1, nullptr) < 0) return false;
+      if (pulse_->pa_mainloop_iterate(loop_.load(), 1, nullptr) < 0) return false;
     }
   }
 
   void play(const view::Sound& sound) {
     const Pcm& pcm = *sound.pcm;
     const QString file = QFile::decodeName(QByteArray::fromStdString(sound.path));
-    pa_context* context = pa_context_new(pa_mainloop_get_api(loop_), "Trelavka");
+    pa_context* context = pulse_->pa_context_new(pulse_->pa_mainloop_get_api(loop_.load()), "Trelavka");
     if (context == nullptr) return;
     pa_stream* stream = nullptr;
     bool sounded = false;
     const auto contextReady = [&]() -> std::optional<bool> {
-      const pa_context_state_t state = pa_context_get_state(context);
+      const pa_context_state_t state = pulse_->pa_context_get_state(context);
       if (failed(state)) return false;
       if (state == PA_CONTEXT_READY) return true;
       return std::nullopt;
     };
     const auto streamReady = [&]() -> std::optional<bool> {
-      const pa_stream_state_t state = pa_stream_get_state(stream);
-      if (failed(state) || failed(pa_context_get_state(context))) return false;
+      const pa_stream_state_t state = pulse_->pa_stream_get_state(stream);
+      if (failed(state) || failed(pulse_->pa_context_get_state(context))) return false;
       if (state == PA_STREAM_READY) return true;
       return std::nullopt;
     };
@@ -190,12 +236,12 @@ class SoundWorker : public QObject {
                               static_cast<std::uint8_t>(pcm.channels)};
     const auto any = static_cast<std::uint32_t>(-1);
     const pa_buffer_attr buffer{any, bytesFor(pcm, kAheadMs), any, any, any};
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
+    if (pulse_->pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
         until(contextReady)) {
-      stream = pa_stream_new(context, "sound", &spec, nullptr);
+      stream = pulse_->pa_stream_new(context, "sound", &spec, nullptr);
     }
     if (stream != nullptr &&
-        pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+        pulse_->pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) >= 0 &&
         until(streamReady)) {
       sounded = true;
@@ -203,11 +249,11 @@ class SoundWorker : public QObject {
       feed(context, stream, pcm.samples);
     }
     if (stream != nullptr) {
-      pa_stream_disconnect(stream);
-      pa_stream_unref(stream);
+      pulse_->pa_stream_disconnect(stream);
+      pulse_->pa_stream_unref(stream);
     }
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    pulse_->pa_context_disconnect(context);
+    pulse_->pa_context_unref(context);
     if (sounded) emit sounding(QString());
   }
 
@@ -216,11 +262,11 @@ class SoundWorker : public QObject {
   void feed(pa_context* context, pa_stream* stream, const std::string& samples) {
     std::size_t at = 0;
     const auto written = [&]() -> std::optional<bool> {
-      if (failed(pa_stream_get_state(stream)) || failed(pa_context_get_state(context))) return false;
-      std::size_t room = pa_stream_writable_size(stream);
+      if (failed(pulse_->pa_stream_get_state(stream)) || failed(pulse_->pa_context_get_state(context))) return false;
+      std::size_t room = pulse_->pa_stream_writable_size(stream);
       if (room == static_cast<std::size_t>(-1)) return false;
       room = std::min(room, samples.size() - at);
-      if (room > 0 && pa_stream_write(stream, samples.data() + at, room, nullptr, 0,
+      if (room > 0 && pulse_->pa_stream_write(stream, samples.data() + at, room, nullptr, 0,
                                       PA_SEEK_RELATIVE) < 0) {
         return false;
       }
@@ -230,20 +276,22 @@ class SoundWorker : public QObject {
     };
     if (!until(written)) return;
     bool drained = false;
-    pa_operation* drain = pa_stream_drain(
+    pa_operation* drain = pulse_->pa_stream_drain(
         stream, [](pa_stream*, int, void* done) { *static_cast<bool*>(done) = true; }, &drained);
     if (drain == nullptr) return;
     until([&]() -> std::optional<bool> {
-      if (failed(pa_stream_get_state(stream)) || failed(pa_context_get_state(context))) return false;
+      if (failed(pulse_->pa_stream_get_state(stream)) || failed(pulse_->pa_context_get_state(context))) return false;
       if (drained) return true;
       return std::nullopt;
     });
     // Its callback must not reach `drained` once this returns.
-    pa_operation_cancel(drain);
-    pa_operation_unref(drain);
+    pulse_->pa_operation_cancel(drain);
+    pulse_->pa_operation_unref(drain);
   }
 
-  pa_mainloop* loop_;
+  const Pulse* pulse_ = nullptr;
+  bool triedAudio_ = false;
+  std::atomic<pa_mainloop*> loop_{nullptr};
   view::Mailbox<std::string> box_;
   const std::vector<std::string> programFolders_;
   view::SoundShelf shelf_;

@@ -23,9 +23,10 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 depends=$(dpkg-deb -f "$deb" Depends)
 declared=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libpulse0; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6; do
   grep -qx "$lib" <<<"$declared" || fail "$lib missing from Depends: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = libpulse0 ] || fail "Recommends is not libpulse0: $(dpkg-deb -f "$deb" Recommends)"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}' | grep -v '/$')
 for f in ./usr/games/trelavka ./usr/share/games/trelavka/data/about.dat \
