@@ -164,7 +164,9 @@ void installFonts() {
 const std::wstring& fontFace() {
   static const std::wstring face = [] {
     const std::wstring preferred = wide(view::kPreferredFace);
-    return wide(view::gameFace(realFace(preferred) == preferred));
+    const std::string_view family = view::gameFace(realFace(preferred) == preferred);
+    // The .exe carries the bundled face cut down, under a name of its own.
+    return wide(family == view::kBundledFace ? CUT_FACE : family);
   }();
   return face;
 }

@@ -4,9 +4,11 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Cuts the bundled face down to the letters the page can show, as woff2:
-printable ASCII, and every other character of the string literals in the
-given C++ sources and of the given page files.
+"""Cuts the bundled face down to the letters the game can show: printable
+ASCII, and every other character of the string literals in the given C++
+sources and of the given page files. OUT ending in .woff2 is a web font; any
+other name a TrueType file that keeps the face's metrics and hinting whole,
+so that the system draws every kept letter as it drew the full face.
 
 The face's licence reserves its name for the unmodified font, so the cut
 face takes the name FAMILY; its copyright and licence entries stay.
@@ -50,16 +52,19 @@ def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
     family, source, out, texts = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
+    web = out.endswith('.woff2')
     options = subset.Options()
-    options.flavor = 'woff2'
+    options.flavor = 'woff2' if web else None
     options.drop_tables += ['FFTM']
     options.name_IDs = ['*']
-    font = TTFont(source)
+    # GDI takes the widest glyph and the face's scripts from these fields.
+    options.prune_unicode_ranges = web
+    font = TTFont(source, recalcBBoxes=web)
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=letters(texts))
     subsetter.subset(font)
     rename(font, family)
-    font.flavor = 'woff2'
+    font.flavor = options.flavor
     font.save(out)
 
 
