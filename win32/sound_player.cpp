@@ -102,7 +102,14 @@ std::string programFolder() {
   }
 }
 
-void stopSound() { PlaySoundW(nullptr, nullptr, 0); }
+// The system's player, loaded by the player's thread at its first sound, so
+// that start-up maps neither it nor the codecs it brings.
+bool playSound(LPCWSTR sound, DWORD flags) {
+  static const auto play = systemFunction<decltype(&PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  return play != nullptr && play(sound, nullptr, flags) != FALSE;
+}
+
+void stopSound() { playSound(nullptr, 0); }
 
 }  // namespace
 
@@ -133,8 +140,7 @@ class SoundWorker {
         continue;
       }
       // Kept until the next stop: the system reads it while it plays.
-      PlaySoundW(reinterpret_cast<LPCWSTR>(playing_.data()), nullptr,
-                 SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+      playSound(reinterpret_cast<LPCWSTR>(playing_.data()), SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
     }
     stopSound();
     box_.ended();
@@ -147,12 +153,24 @@ class SoundWorker {
   std::string playing_;
 };
 
-SoundPlayer::SoundPlayer() : worker_(std::make_shared<SoundWorker>()) {
-  std::thread([worker = worker_] { worker->run(); }).detach();
+SoundPlayer::SoundPlayer() = default;
+
+SoundPlayer::~SoundPlayer() {
+  if (worker_) worker_->box().close(std::chrono::milliseconds(300));
 }
 
-SoundPlayer::~SoundPlayer() { worker_->box().close(std::chrono::milliseconds(300)); }
-
-void SoundPlayer::play(std::string_view name) { worker_->box().post(std::string(name)); }
+// The thread starts with the first sound: most of a game asks for none.
+void SoundPlayer::play(std::string_view name) {
+  try {
+    if (!worker_) {
+      auto worker = std::make_shared<SoundWorker>();
+      std::thread([worker] { worker->run(); }).detach();
+      worker_ = std::move(worker);
+    }
+    worker_->box().post(std::string(name));
+  } catch (...) {
+    // No thread or no memory for one: silence, and another try next time.
+  }
+}
 
 }  // namespace trelavka::win32
