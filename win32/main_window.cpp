@@ -73,11 +73,7 @@ MainWindow::MainWindow(Model& model, view::EventRelay& relay)
   registerClass(kWindowClass, objectProc<MainWindow>, COLOR_BTNFACE, true);
   registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
   registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
-  windowFont_ = makeFont(layout::Font::Window, scale_);
-  captionFont_ = makeFont(layout::Font::Caption, scale_);
-  resultFont_ = makeFont(layout::Font::Result, scale_);
   menuFont_ = systemMenuFont(scale_.dpi);
-  counterSpacing_ = digitSpacing(windowFont_);
 
   const RECT client = rectAt(scale_, layout::kClient);
   RECT outer = client;
@@ -96,7 +92,6 @@ MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     SetWindowPos(hwnd_, nullptr, 0, 0, w.right - w.left + client.right - got.right,
                  w.bottom - w.top + client.bottom - got.bottom, SWP_NOMOVE | SWP_NOZORDER);
   }
-  buildControls();
   model_.addObserver(this);
 }
 
@@ -104,9 +99,9 @@ MainWindow::~MainWindow() {
   model_.removeObserver(this);
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
-  DeleteObject(windowFont_);
-  DeleteObject(captionFont_);
-  DeleteObject(resultFont_);
+  if (windowFont_ != nullptr) DeleteObject(windowFont_);
+  if (captionFont_ != nullptr) DeleteObject(captionFont_);
+  if (resultFont_ != nullptr) DeleteObject(resultFont_);
   if (menuFont_ != nullptr) DeleteObject(menuFont_);
 }
 
@@ -145,7 +140,13 @@ void MainWindow::buildMenus() {
   if (!keys.empty()) accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
+// After the welcome box: the box comes up sooner, and the controls read the
+// model as it stands when they are made.
 void MainWindow::buildControls() {
+  windowFont_ = makeFont(layout::Font::Window, scale_);
+  captionFont_ = makeFont(layout::Font::Caption, scale_);
+  resultFont_ = makeFont(layout::Font::Result, scale_);
+  counterSpacing_ = digitSpacing(windowFont_);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -271,6 +272,7 @@ void MainWindow::drawMenuItem(const DRAWITEMSTRUCT& item) {
 }
 
 void MainWindow::showCentred() {
+  buildControls();
   placeOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
@@ -427,7 +429,10 @@ void MainWindow::paintPicture(HWND hwnd, HDC dc) {
   SelectObject(dc, old);
 }
 
+// Before the controls are made (the welcome box) there is nothing to update:
+// each reads the model when it is made. A null window would mean every window.
 void MainWindow::counterWritten(Counter c, std::int64_t) {
+  if (counters_[index(c)] == nullptr) return;
   InvalidateRect(counters_[index(c)], nullptr, FALSE);
   // The rules may go on for a while (a box, a long step): show the value now.
   UpdateWindow(counters_[index(c)]);
@@ -441,6 +446,7 @@ void MainWindow::pictureChanged(Picture p, bool shown) {
 void MainWindow::labelChanged(Label l, bool) {
   for (const layout::Control& c : layout::kControls) {
     if (c.kind != layout::Kind::Result || std::get<Label>(c.shows) != l) continue;
+    if (pictures_[index(c.container)] == nullptr) continue;
     RECT place = rectAt(scale_, c.place);
     InvalidateRect(pictures_[index(c.container)], &place, FALSE);
   }
@@ -448,6 +454,7 @@ void MainWindow::labelChanged(Label l, bool) {
 
 void MainWindow::buttonChanged(Button b, bool shown, bool enabled) {
   HWND button = buttons_[index(b)];
+  if (button == nullptr) return;
   const bool hadFocus = GetFocus() == button;
   EnableWindow(button, enabled ? TRUE : FALSE);
   ShowWindow(button, shown ? SW_SHOWNA : SW_HIDE);

@@ -33,7 +33,8 @@ class MainWindow final : public OwnWindow, private ModelObserver {
 
   HACCEL accelerators() const { return accelerators_; }
 
-  // Shows the window in the middle of its screen's work area.
+  // Makes the controls and shows the window in the middle of its screen's
+  // work area; once, after the welcome box.
   void showCentred();
 
   // Its window's messages.
