@@ -19,56 +19,30 @@
 #include "soak.h"
 #include "scenario.h"
 
-namespace {
-
-std::uint64_t numberArg(int& i, int argc, char** argv) {
-  if (i + 1 >= argc) {
-    std::cerr << argv[i] << " needs a number\n";
-    std::exit(2);
-  }
-  return std::strtoull(argv[++i], nullptr, 10);
-}
-
-// Resident memory may grow by this much over the soak's last nine tenths.
-constexpr long kFlatKb = 1024;
-
-int soak(std::int64_t steps) {
-  const auto r = trelavka::fuzz::soak(steps);
-  std::cout << r.steps << " time steps, money " << r.money << ", resident memory "
-            << r.rssBeforeKb << " kB -> " << r.rssAfterKb << " kB\n";
-  if (r.failure) {
-    std::cout << "breaks " << r.failure->invariant << ": " << r.failure->detail << "\n";
-    return 1;
-  }
-  if (r.steps != steps || r.money <= 2147483647) {
-    std::cout << "the game did not run its steps past the 32-bit range\n";
-    return 1;
-  }
-  if (r.rssAfterKb - r.rssBeforeKb > kFlatKb) {
-    std::cout << "memory grew\n";
-    return 1;
-  }
-  return 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  std::uint64_t seeds = 100, first = 1, length = 400;
+  std::uint64_t seeds = 100, first = 1, length = 400, soakSteps = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--seeds") {
-      seeds = numberArg(i, argc, argv);
-    } else if (arg == "--first") {
-      first = numberArg(i, argc, argv);
-    } else if (arg == "--soak") {
-      return soak(static_cast<std::int64_t>(numberArg(i, argc, argv)));
-    } else if (arg == "--actions") {
-      length = numberArg(i, argc, argv);
-    } else {
+    std::uint64_t* value = arg == "--seeds" ? &seeds : arg == "--first" ? &first
+                         : arg == "--actions" ? &length : arg == "--soak" ? &soakSteps : nullptr;
+    if (value == nullptr || ++i == argc) {
       std::cerr << "usage: trelavka-invariants [--seeds N] [--first S] [--actions M] | --soak STEPS\n";
       return 2;
     }
+    *value = std::strtoull(argv[i], nullptr, 10);
+  }
+  if (soakSteps > 0) {
+    const auto steps = static_cast<std::int64_t>(soakSteps);
+    const auto r = trelavka::fuzz::soak(steps);
+    std::cout << r.steps << " time steps, money " << r.money << ", resident memory "
+              << r.rssBeforeKb << " kB -> " << r.rssAfterKb << " kB\n";
+    // Every step run, past the 32-bit range, and memory flat (1 MiB) over the last nine tenths.
+    const std::string broke = r.failure ? "breaks " + r.failure->invariant + ": " + r.failure->detail
+                              : r.steps != steps || r.money <= 2147483647 ? "the game stopped short"
+                              : r.rssAfterKb - r.rssBeforeKb > 1024       ? "memory grew"
+                                                                          : "";
+    std::cout << broke << (broke.empty() ? "" : "\n");
+    return broke.empty() ? 0 : 1;
   }
   for (std::uint64_t seed = first; seed < first + seeds; ++seed) {
     trelavka::fuzz::Session session;

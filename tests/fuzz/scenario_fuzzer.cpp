@@ -22,15 +22,12 @@ class Discard final : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// One line, "<fuzz>:LINE: message".
 bool cleanError(const std::string& err) {
-  // One line, "<fuzz>:LINE: message".
-  const std::string head = "<fuzz>:";
-  if (err.rfind(head, 0) != 0 || err.empty() || err.back() != '\n') return false;
-  if (err.find('\n') != err.size() - 1) return false;
-  std::size_t i = head.size();
-  const std::size_t digits = i;
-  while (i < err.size() && err[i] >= '0' && err[i] <= '9') ++i;
-  return i > digits && err.compare(i, 2, ": ") == 0 && err.size() > i + 3;
+  const std::size_t colon = err.find(": ", 7);
+  return err.starts_with("<fuzz>:") && colon != std::string::npos && colon > 7 &&
+         err.find_first_not_of("0123456789", 7) == colon && err.size() > colon + 3 &&
+         err.find('\n') == err.size() - 1;
 }
 
 // A line may ask for up to kLongestWaitMs, and a script for any number of

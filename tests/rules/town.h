@@ -96,5 +96,6 @@ inline constexpr std::string_view kLowPopularity = "Máte malou popularitu";
 inline constexpr std::string_view kVotedOut = "Konají se předčasné volby, KONČÍTE";
 inline constexpr std::string_view kBankrupt =
     "Město skoro zkrachovalo, konají se předčasné volby, KONČÍTE";
+inline const std::string kNoShop = box(kUnrest, "Lidé nemají kde nakupovat POPULARITA - 10");
 
 }  // namespace trelavka::testing

@@ -10,6 +10,7 @@
 # down what it was asked to open; start_game runs an .exe through Wine.
 # Every Wine process of the prefix ends with the test, on every way out.
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/wav-held.sh"
 
 [ -d "${WINE_TEMPLATE:-}" ] || fail "WINE_TEMPLATE must name the template Wine prefix"
 export WINEPREFIX=$work/prefix
@@ -99,21 +100,20 @@ sound_server() {
   fi
 }
 
-# record FILE: records the null sink into FILE from now on (sourcing
-# tools/wav-held.sh); its process id in $rec_pid.
+# record FILE: records the null sink into FILE from now on; its process id
+# in $rec_pid. peak FROM TO: the loudest sample between two of its times in
+# ms, as sox sees it; loud LEVEL: whether that is a whole chime.
 record() {
   rec=$1
   spawn /dev/null "$work/rec.err" parecord --latency-msec=10 --device=out.monitor --file-format=wav "$rec"
   rec_pid=$(tail -n 1 "$work/groups")
   wait_for 15 holds "$rec" 1500 || fail "parecord does not record"
 }
-
-# The recording between two of its times in ms, as sox sees it: peak ITEM
-# FROM TO prints the line of sox's statistics that starts with ITEM.
 seconds() { awk -v t="$1" 'BEGIN { printf "%.3f", t / 1000 }'; }
-sound_stat() {
-  sox "$rec" -n trim "$(seconds "$2")" "=$(seconds "$3")" stat 2>&1 | awk -v item="$1" 'index($0, item) == 1 {print $NF}'
+peak() {
+  sox "$rec" -n trim "$(seconds "$1")" "=$(seconds "$2")" stat 2>&1 | awk '/^Maximum amplitude/ {print $NF}'
 }
+loud() { awk -v a="$1" 'BEGIN { exit !(a > 0.5) }'; }
 
 # about_window_once WINDOW [SECONDS]: opens the about window from the game's
 # main window and closes it by its logo, each step within SECONDS (10).

@@ -14,19 +14,12 @@
 namespace trelavka::fuzz {
 
 std::string Action::line() const {
-  switch (kind) {
-    case Kind::Menu: return "menu " + word;
-    case Kind::Press: return "press " + word;
-    case Kind::Step: return "step";
-    case Kind::Wait: return "wait " + std::to_string(number);
-    case Kind::Set: return "set " + word + " " + std::to_string(number);
-    case Kind::Show: return "show " + word;
-    case Kind::Hide: return "hide " + word;
-    case Kind::Flag: return "flag " + word + " " + std::to_string(number);
-    case Kind::About: return "about " + word;
-    case Kind::Dump: return "dump";
-  }
-  return {};
+  static constexpr std::array<std::string_view, 10> kVerbs{"menu", "press", "step", "wait", "set",
+                                                           "show", "hide", "flag", "about", "dump"};
+  std::string out(kVerbs[static_cast<std::size_t>(kind)]);
+  if (!word.empty()) out += " " + word;
+  if (kind == Kind::Wait || kind == Kind::Set || kind == Kind::Flag) out += " " + std::to_string(number);
+  return out;
 }
 
 std::string script(const std::vector<Action>& actions) {
@@ -89,14 +82,12 @@ std::optional<Failure> Session::run(const Action& action) {
     case Action::Kind::Show: m.setShown(pictureNamed(action.word).value(), true); break;
     case Action::Kind::Hide: m.setShown(pictureNamed(action.word).value(), false); break;
     case Action::Kind::Flag: m.setFlag(flagNamed(action.word).value(), action.number == 1); break;
-    case Action::Kind::About: {
-      AboutTarget target = AboutTarget::CloseBox;
-      if (action.word == "Form") target = AboutTarget::Form;
-      if (action.word == "Picture1") target = AboutTarget::Logo;
-      if (action.word == "Label5") target = AboutTarget::Address;
-      game_.clickAbout(target);
+    case Action::Kind::About:
+      game_.clickAbout(action.word == "Form"       ? AboutTarget::Form
+                       : action.word == "Picture1" ? AboutTarget::Logo
+                       : action.word == "Label5"   ? AboutTarget::Address
+                                                   : AboutTarget::CloseBox);
       break;
-    }
     case Action::Kind::Dump: game_.dump(); break;
   }
   return check(&action, before);

@@ -7,9 +7,10 @@
 #include <fstream>
 #include <string>
 
-
 namespace trelavka::fuzz {
+namespace {
 
+// This process's resident set, from /proc/self/status.
 long residentKb() {
   std::ifstream status("/proc/self/status");
   std::string key;
@@ -23,6 +24,8 @@ long residentKb() {
   }
   return 0;
 }
+
+}  // namespace
 
 SoakResult soak(std::int64_t steps) {
   using K = Action::Kind;

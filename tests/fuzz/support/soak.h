@@ -24,7 +24,4 @@ struct SoakResult {
 
 SoakResult soak(std::int64_t steps);
 
-// This process's resident set, from /proc/self/status.
-long residentKb();
-
 }  // namespace trelavka::fuzz
