@@ -32,16 +32,14 @@ NODE = '/usr/bin/node'
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
 
+# Every page keeps count of its pending timeouts, for tests that must see
+# the game's clock stop.
 PENDING = '''
 (function() {
-  var pending = new Set();
-  var set = window.setTimeout, clear = window.clearTimeout;
-  window.setTimeout = function(f) {
-    var args = Array.prototype.slice.call(arguments, 1);
-    var id = set.apply(window, [function() {
-      pending.delete(id);
-      return typeof f === 'function' ? f.apply(this, arguments) : undefined;
-    }].concat(args));
+  var pending = new Set(), set = window.setTimeout, clear = window.clearTimeout;
+  window.setTimeout = function(f, delay) {
+    var args = Array.prototype.slice.call(arguments, 2);
+    var id = set.call(window, function() { pending.delete(id); f.apply(this, args); }, delay);
     pending.add(id);
     return id;
   };
@@ -115,7 +113,7 @@ class Browser(Started):
                     '--disable-background-networking', '--disable-component-update',
                     '--disable-sync', '--disable-default-apps', '--disable-domain-reliability',
                     '--disable-client-side-phishing-detection', '--metrics-recording-only',
-                    '--password-store=basic', '--use-mock-keychain'):
+                    '--password-store=basic'):
             options.add_argument(arg)
         if not self.sound:
             options.add_argument('--mute-audio')
@@ -132,8 +130,6 @@ class Browser(Started):
         self.driver = webdriver.Chrome(service=self.service, options=options)
         self.driver.set_page_load_timeout(30)
         self.driver.set_script_timeout(30)
-        # Every page keeps count of its pending timeouts, for tests that
-        # must see the game's clock stop.
         self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PENDING})
 
     def __exit__(self, *exc):

@@ -94,10 +94,7 @@ def pcm_of(data):
 def eight_bit_stereo(sound):
     """The same sound as unsigned 8-bit samples on two channels."""
     mono = array.array('h', pcm_of(sound))
-    out = bytearray()
-    for sample in mono:
-        out += bytes(((sample + 32768) >> 8,)) * 2
-    return wav(bytes(out), channels=2, bits=8)
+    return wav(bytes(b for s in mono for b in ((s + 32768) >> 8,) * 2), channels=2, bits=8)
 
 
 def largest(sound):
