@@ -44,15 +44,11 @@ void E2eHook::readInput() {
     const QByteArray line = pending_.left(end).trimmed();
     pending_.remove(0, end + 1);
     if (line.isEmpty()) continue;
-    const QByteArray reply = "@\t" + answer(line) + "\n";
+    const QByteArray reply =
+        "@\t" + (line == "state" ? state() : QByteArray("error\tunknown command")) + "\n";
     std::fwrite(reply.constData(), 1, static_cast<size_t>(reply.size()), stdout);
     std::fflush(stdout);
   }
-}
-
-QByteArray E2eHook::answer(const QByteArray& line) {
-  if (line == "state") return state();
-  return "error\tunknown command";
 }
 
 // Read from the widgets, not the model: what is on the screen is what counts.

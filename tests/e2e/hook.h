@@ -30,7 +30,6 @@ class E2eHook final : public QObject {
 
  private:
   void readInput();
-  QByteArray answer(const QByteArray& line);
   QByteArray state();
 
   Session& session_;

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import types
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -31,16 +32,14 @@ NODE = '/usr/bin/node'
 ENDING_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
 
+# Every page keeps count of its pending timeouts, for tests that must see
+# the game's clock stop.
 PENDING = '''
 (function() {
-  var pending = new Set();
-  var set = window.setTimeout, clear = window.clearTimeout;
-  window.setTimeout = function(f) {
-    var args = Array.prototype.slice.call(arguments, 1);
-    var id = set.apply(window, [function() {
-      pending.delete(id);
-      return typeof f === 'function' ? f.apply(this, arguments) : undefined;
-    }].concat(args));
+  var pending = new Set(), set = window.setTimeout, clear = window.clearTimeout;
+  window.setTimeout = function(f, delay) {
+    var args = Array.prototype.slice.call(arguments, 2);
+    var id = set.call(window, function() { pending.delete(id); f.apply(this, args); }, delay);
     pending.add(id);
     return id;
   };
@@ -114,7 +113,7 @@ class Browser(Started):
                     '--disable-background-networking', '--disable-component-update',
                     '--disable-sync', '--disable-default-apps', '--disable-domain-reliability',
                     '--disable-client-side-phishing-detection', '--metrics-recording-only',
-                    '--password-store=basic', '--use-mock-keychain'):
+                    '--password-store=basic'):
             options.add_argument(arg)
         if not self.sound:
             options.add_argument('--mute-audio')
@@ -131,8 +130,6 @@ class Browser(Started):
         self.driver = webdriver.Chrome(service=self.service, options=options)
         self.driver.set_page_load_timeout(30)
         self.driver.set_script_timeout(30)
-        # Every page keeps count of its pending timeouts, for tests that
-        # must see the game's clock stop.
         self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PENDING})
 
     def __exit__(self, *exc):
@@ -194,14 +191,35 @@ class Browser(Started):
 
     # -- the player's means, shared by the page's tests -------------------
 
-    def box_open(self):
-        return self.js('return !!document.querySelector("#box[open]")')
+    def box(self):
+        """(title, text) of the open box, or None."""
+        box = self.js('''
+            var box = document.querySelector('#box[open]');
+            return box && [box.querySelector('.box-title').textContent,
+                           box.querySelector('.box-text').textContent];''')
+        return tuple(box) if box else None
 
-    def answer(self):
-        """Clicks the open box's OK and waits for the box to go."""
+    def box_open(self):
+        return self.box() is not None
+
+    def expect_box(self, title_text):
         self.wait(self.box_open)
-        self.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
+        assert self.box() == title_text, self.box()
+
+    def answer(self, how='click'):
+        """Answers the open box by a click on its OK, or by a key."""
+        self.wait(self.box_open)
+        if how == 'click':
+            self.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
+        else:
+            self.driver.switch_to.active_element.send_keys(how)
         self.wait(lambda: not self.box_open())
+
+    def value(self, name):
+        return self.js('return document.getElementById(arguments[0]).value', name)
+
+    def visible(self, name):
+        return self.js('return document.getElementById(arguments[0]).offsetParent !== null', name)
 
     def menu_item(self, caption):
         quoted = 'concat("%s", "")' % caption.replace('"', '", \'"\', "')
@@ -216,13 +234,9 @@ class Browser(Started):
         """The page's accessibility tree as (role, name, value) of every node
         that is not ignored."""
         tree = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})
-        nodes = []
-        for node in tree['nodes']:
-            if node.get('ignored'):
-                continue
-            value = lambda key: (node.get(key) or {}).get('value')
-            nodes.append((value('role'), value('name'), value('value')))
-        return nodes
+        value = lambda node, key: (node.get(key) or {}).get('value')
+        return [(value(n, 'role'), value(n, 'name'), value(n, 'value'))
+                for n in tree['nodes'] if not n.get('ignored')]
 
 
 def rgb(path):
@@ -234,32 +248,13 @@ def rgb(path):
     return int(size[0]), int(size[1]), pixels
 
 
-class Row:
-    def __init__(self, fields):
-        self.name = fields['name']
-        self.kind = fields['kind']
-        self.container = fields.get('container', '')
-        self.place = tuple(fields['place'])
-        self.image = fields.get('image') or None
-        self.accessible = fields['accessible']
-        self.fields = fields
-
-
-class Tables:
+def tables(program):
     """The tables the page is built from, read from the compiled program
     (tests/web/tables.cpp, run under node): the main window's client area
     and rows in stacking order, and the about window's."""
-
-    def __init__(self, program):
-        printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
-                                 capture_output=True, text=True).stdout
-        tables = json.loads(printed)
-        self.size = tuple(tables['client'][2:])
-        self.rows = [Row(fields) for fields in tables['controls']]
-        about = tables['about']
-        self.about_title = about['title']
-        self.about_size = tuple(about['client'][2:])
-        self.about_rows = [Row(fields) for fields in about['controls']]
+    printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
+                             capture_output=True, text=True).stdout
+    return json.loads(printed, object_hook=lambda fields: types.SimpleNamespace(**fields))
 
 
 def client_places(size, rows):

@@ -109,20 +109,16 @@ class Recording:
         return False
 
     def heard(self):
-        return loud_time(self.path)
+        return measure(self.path)[0]
 
     def loudness(self):
         return measure(self.path)[1]
 
 
-def loud_time(path):
-    """The seconds of a 16-bit WAV file that are loud, slice by slice: a gap
-    a busy machine leaves in the middle of a sound does not count."""
-    return measure(path)[0]
-
-
 def measure(path):
-    """(loud_time(path), the RMS of its loud slices, full scale 1)."""
+    """(the seconds of a 16-bit WAV file that are loud, the RMS of its loud
+    slices, full scale 1), slice by slice: a gap a busy machine leaves in the
+    middle of a sound does not count."""
     with wave.open(path) as w:
         if w.getsampwidth() != 2:
             raise ValueError('%s: not 16-bit' % path)

@@ -27,8 +27,6 @@ import tempfile
 import time
 import unittest
 
-from selenium.webdriver.common.by import By
-
 import harness
 import serve
 import sound_sink
@@ -96,17 +94,15 @@ def pcm_of(data):
 def eight_bit_stereo(sound):
     """The same sound as unsigned 8-bit samples on two channels."""
     mono = array.array('h', pcm_of(sound))
-    out = bytearray()
-    for sample in mono:
-        out += bytes(((sample + 32768) >> 8,)) * 2
-    return wav(bytes(out), channels=2, bits=8)
+    return wav(bytes(b for s in mono for b in ((s + 32768) >> 8,) * 2), channels=2, bits=8)
 
 
 def largest(sound):
     """A loud sound file of exactly the largest size the game plays."""
     loud = pcm_of(sound)
-    samples = (loud * (LIMIT // len(loud) + 1))[:LIMIT - len(wav(b''))]
-    return wav(samples)
+    made = wav((loud * (LIMIT // len(loud) + 1))[:LIMIT - len(wav(b''))])
+    assert len(made) == LIMIT
+    return made
 
 
 class Sound(unittest.TestCase):
@@ -146,24 +142,6 @@ class Sound(unittest.TestCase):
                 with open(path, 'wb') as f:
                     f.write(files[name])
 
-    # -- the player's means ------------------------------------------------
-
-    def box(self):
-        return self.b.js('''
-            var box = document.querySelector('#box[open]');
-            return box && [box.querySelector('.box-title').textContent,
-                           box.querySelector('.box-text').textContent];''')
-
-    def answer(self):
-        self.b.wait(lambda: self.box() is not None)
-        self.b.driver.find_element(By.CSS_SELECTOR, '#box .box-ok').click()
-        self.b.wait(lambda: self.box() is None)
-
-    def choose(self, *captions):
-        for caption in captions:
-            self.b.driver.find_element(
-                By.XPATH, '//*[@role="menuitem"][@aria-label="%s"]' % caption).click()
-
     def play_about(self, name, path='/'):
         """Loads the page, closes the welcome box with a click, asks for the
         about window, waits out the chime and the sink's lag. Returns the
@@ -171,8 +149,8 @@ class Sound(unittest.TestCase):
         for (time.monotonic)."""
         with self.sink.record(name) as recording:
             self.b.driver.get(self.server.url(path))
-            self.answer()
-            self.choose('Nápověda', 'O Trelavka')
+            self.b.answer()
+            self.b.choose('Nápověda', 'O Trelavka')
             asked = time.monotonic()
             time.sleep(self.chime + sound_sink.LAG + Line.delay)
         shutil.copy(recording.path, os.path.join(ARTIFACTS, name + '.wav'))
@@ -180,23 +158,22 @@ class Sound(unittest.TestCase):
         return recording.heard(), asked
 
     def check_game_goes_on(self):
-        self.choose('Nápověda', 'Help')
-        self.b.wait(lambda: self.box() is not None)
-        self.assertEqual(self.box()[0], HELP_TITLE)
-        self.answer()
+        self.b.choose('Nápověda', 'Help')
+        self.b.wait(self.b.box_open)
+        self.assertEqual(self.b.box()[0], HELP_TITLE)
+        self.b.answer()
 
     # -- good files ----------------------------------------------------------
 
     def test_the_chime_plays_whole_and_nothing_else_does(self):
         with self.sink.record('good') as recording:
             self.b.driver.get(self.server.url(SUB_PATH))
-            self.answer()  # the welcome box: no sound
-            self.choose('Ostatní', 'Uspořádat trhy                      100 000,-Kč')
-            self.b.wait(lambda: self.box() is not None)
-            self.assertEqual(tuple(self.box()), MARKET_REFUSED)
-            self.answer()  # a refused purchase: no sound
+            self.b.answer()  # the welcome box: no sound
+            self.b.choose('Ostatní', 'Uspořádat trhy                      100 000,-Kč')
+            self.b.expect_box(MARKET_REFUSED)
+            self.b.answer()  # a refused purchase: no sound
             time.sleep(sound_sink.LAG)
-            self.choose('Nápověda', 'O Trelavka')
+            self.b.choose('Nápověda', 'O Trelavka')
             time.sleep(self.chime + sound_sink.LAG)
         shutil.copy(recording.path, os.path.join(ARTIFACTS, 'good.wav'))
         self.assertAlmostEqual(recording.heard(), self.chime, delta=ALLOWANCE)
@@ -206,7 +183,7 @@ class Sound(unittest.TestCase):
     def test_konec_silences_the_chime(self):
         with self.sink.record('konec') as recording:
             self.b.driver.get(self.server.url('/'))
-            self.answer()
+            self.b.answer()
             # Both at once, so that a busy machine cannot let the chime end first.
             self.b.js('''
                 function item(caption) {
@@ -218,27 +195,26 @@ class Sound(unittest.TestCase):
         self.assertLess(recording.heard(), self.chime / 2)
         self.assertEqual(self.b.console(), [])
 
-    def test_a_file_that_arrives_late_plays_when_it_comes(self):
-        Line.delay = SLOW
-        heard, asked = self.play_about('late')
-        self.assertLess(asked, Line.sent['about.dat'], 'the chime must be asked for before its file comes')
-        self.assertAlmostEqual(heard, self.chime, delta=ALLOWANCE)
-        self.assertEqual(self.b.console(), [])
-
-    def test_eight_bit_stereo_plays_alike(self):
-        self.lay({'about.dat': eight_bit_stereo(self.good['about.dat'])})
-        heard, _ = self.play_about('eight-bit-stereo')
-        self.assertAlmostEqual(heard, self.chime, delta=ALLOWANCE)
-        self.assertAlmostEqual(self.heard_level, self.level, delta=self.level * LEVEL)
-        self.assertEqual(self.b.console(), [])
-
-    def test_a_file_of_the_largest_size_plays(self):
-        self.lay({'about.dat': largest(self.good['about.dat'])})
-        self.assertEqual(os.path.getsize(os.path.join(self.site, 'data', 'about.dat')), LIMIT)
-        heard, _ = self.play_about('large')
-        self.assertGreaterEqual(heard, self.chime, 'a long sound plays on past the chime')
-        self.check_game_goes_on()
-        self.assertEqual(self.b.console(), [])
+    def test_odd_good_files_play(self):
+        about = self.good['about.dat']
+        for case, data, delay in (('late', about, SLOW),
+                                  ('eight-bit-stereo', eight_bit_stereo(about), 0.0),
+                                  ('large', largest(about), 0.0)):
+            with self.subTest(case):
+                Line.delay = delay
+                self.lay({'about.dat': data})
+                heard, asked = self.play_about(case)
+                if case == 'large':  # a long sound plays on past the chime
+                    self.assertGreaterEqual(heard, self.chime)
+                    self.check_game_goes_on()
+                else:
+                    self.assertAlmostEqual(heard, self.chime, delta=ALLOWANCE)
+                if case == 'late':
+                    self.assertLess(asked, Line.sent['about.dat'],
+                                    'the chime must be asked for before its file comes')
+                if case == 'eight-bit-stereo':
+                    self.assertAlmostEqual(self.heard_level, self.level, delta=self.level * LEVEL)
+                self.assertEqual(self.b.console(), [])
 
     # -- hostile files ---------------------------------------------------------
 

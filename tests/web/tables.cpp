@@ -19,19 +19,12 @@ namespace {
 
 using namespace trelavka;
 
+// The tables hold no control characters: JSON would refuse them, loudly.
 std::string quoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += c;
-    }
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
   }
   return out + '"';
 }
@@ -53,42 +46,26 @@ std::string_view kindName(layout::Kind k) {
   return "";
 }
 
-std::string_view kindName(about::Kind k) {
-  switch (k) {
-    case about::Kind::Picture: return "Picture";
-    case about::Kind::Label: return "Label";
-    case about::Kind::Link: return "Link";
-  }
-  return "";
-}
-
-std::string containerName(Picture p) {
-  return p == Picture::None ? std::string() : std::string(name(p));
-}
-
 }  // namespace
 
 int main() {
   std::string out = "{\"client\": " + pixels(layout::kClient) + ",\n \"controls\": [\n";
-  for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-    const layout::Control& c = layout::kControls[i];
-    out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
-           ", \"container\": " + quoted(containerName(c.container)) +
+  for (const layout::Control& c : layout::kControls) {
+    out += &c == &layout::kControls.front() ? "  " : ",\n  ";
+    out += "{\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
+           ", \"container\": " +
+           quoted(c.container == Picture::None ? std::string_view() : name(c.container)) +
            ", \"place\": " + pixels(c.place) + ", \"image\": " + quoted(c.image) +
            ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
-    out += i + 1 < layout::kControls.size() ? ",\n" : "\n";
   }
-  out += " ],\n \"about\": {\"title\": " + quoted(about::kTitle) +
+  out += "\n ],\n \"about\": {\"title\": " + quoted(about::kTitle) +
          ", \"client\": " + pixels(about::kClient) + ", \"controls\": [\n";
-  for (std::size_t i = 0; i < about::kControls.size(); ++i) {
-    const about::Control& c = about::kControls[i];
-    out += "  {\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
-           ", \"place\": " + pixels(c.place) + ", \"crosshair\": " +
-           (view::pointerOver(c) == view::Pointer::Crosshair ? "true" : "false") +
-           ", \"accessible\": " + quoted(view::accessibleName(c)) + "}";
-    out += i + 1 < about::kControls.size() ? ",\n" : "\n";
+  for (const about::Control& c : about::kControls) {
+    out += &c == &about::kControls.front() ? "  " : ",\n  ";
+    out += "{\"name\": " + quoted(c.name) + ", \"place\": " + pixels(c.place) + ", \"crosshair\": " +
+           (view::pointerOver(c) == view::Pointer::Crosshair ? "true" : "false") + "}";
   }
-  out += " ]}}\n";
+  out += "\n ]}}\n";
   std::fputs(out.c_str(), stdout);
   return 0;
 }
