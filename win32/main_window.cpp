@@ -71,7 +71,7 @@ HFONT systemMenuFont(int dpi) {
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : model_(model), relay_(relay), scale_(systemScale()) {
   registerClass(kWindowClass, objectProc<MainWindow>, COLOR_BTNFACE, true);
-  registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
+  registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1, false, CS_OWNDC);
   registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
@@ -428,10 +428,12 @@ void MainWindow::paintPicture(HWND hwnd, HDC dc) {
 }
 
 void MainWindow::counterWritten(Counter c, std::int64_t) {
-  InvalidateRect(counters_[index(c)], nullptr, FALSE);
-  // The rules may go on for a while (a box, a long step): show the value now.
-  UpdateWindow(counters_[index(c)]);
-  valueChanged(counters_[index(c)]);
+  HWND counter = counters_[index(c)];
+  if (HDC dc = GetDC(counter)) {
+    paintCounter(counter, dc);
+    ReleaseDC(counter, dc);
+  }
+  valueChanged(counter);
 }
 
 void MainWindow::pictureChanged(Picture p, bool shown) {
