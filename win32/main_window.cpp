@@ -71,8 +71,9 @@ HFONT systemMenuFont(int dpi) {
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : model_(model), relay_(relay), scale_(systemScale()) {
   registerClass(kWindowClass, objectProc<MainWindow>, COLOR_BTNFACE, true);
+  // Drawn on change through DCs of their own (paintNow).
   registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1, false, CS_OWNDC);
-  registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
+  registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1, false, CS_OWNDC);
   windowFont_ = makeFont(layout::Font::Window, scale_);
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
@@ -427,17 +428,46 @@ void MainWindow::paintPicture(HWND hwnd, HDC dc) {
   SelectObject(dc, old);
 }
 
-void MainWindow::counterWritten(Counter c, std::int64_t) {
-  HWND counter = counters_[index(c)];
-  if (HDC dc = GetDC(counter)) {
-    paintCounter(counter, dc);
-    ReleaseDC(counter, dc);
+// Drawn at once rather than invalidated: the rules may go on for a while (a
+// box), and under Wine an invalidation and its WM_PAINT cost some seven
+// requests of the server, the owned DC's drawing none.
+void MainWindow::paintNow(HWND window, void (MainWindow::*paint)(HWND, HDC)) {
+  // A window the system failed to make must not draw on the screen's DC.
+  if (window == nullptr) return;
+  if (HDC dc = GetDC(window)) {
+    (this->*paint)(window, dc);
+    ReleaseDC(window, dc);
   }
-  valueChanged(counter);
 }
 
+void MainWindow::counterWritten(Counter c, std::int64_t) {
+  paintNow(counters_[index(c)], &MainWindow::paintCounter);
+  valueChanged(counters_[index(c)]);
+}
+
+// Shown at once through the picture's own DC, and hidden without the system's
+// erasing and frame painting, which take a DC each (under Wine about ten
+// requests of its server): only what the picture uncovers paints.
 void MainWindow::pictureChanged(Picture p, bool shown) {
-  ShowWindow(pictures_[index(p)], shown ? SW_SHOWNA : SW_HIDE);
+  HWND picture = pictures_[index(p)];
+  if (picture == nullptr) return;
+  SetWindowPos(picture, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW |
+                   (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  if (!shown) {
+    HWND parent = GetParent(picture);
+    RECT uncovered{};
+    GetWindowRect(picture, &uncovered);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&uncovered), 2);
+    RedrawWindow(parent, &uncovered, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return;
+  }
+  paintNow(picture, &MainWindow::paintPicture);
+  // Pictures on it that were shown while it was not come into view with it.
+  for (const layout::Control& c : layout::kControls) {
+    if (c.kind != layout::Kind::Picture || c.container != p) continue;
+    RedrawWindow(pictures_[index(std::get<Picture>(c.shows))], nullptr, nullptr, RDW_INVALIDATE);
+  }
 }
 
 void MainWindow::labelChanged(Label l, bool) {
