@@ -83,5 +83,5 @@ note "the yellow house the clock hides at 12 s leaves the map's own picture wher
 IFS=, read -r cx cy _ < <(accessible client Trelavka | cut -f 7)
 convert "$(dirname "$0")/../../assets/images/map.gif[0]" -crop 8x28+396+344 +repage "$work/under.png"
 house_gone() { import -window root -crop "8x28+$((cx + 396))+$((cy + 432))" +repage "$work/there.png"; [ "$(differing_pixels "$work/under.png" "$work/there.png")" = 0 ]; }
-wait_for 30 house_gone || fail "the house hidden at 12 s is still drawn"
+wait_for 10 house_gone || fail "the house hidden at 12 s is still drawn"
 note "all read as expected"
