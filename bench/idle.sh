@@ -34,9 +34,13 @@ if [ -n "$wine" ]; then
   "$probe" idle "$exe" "$seconds" "$xvfb_pid" | grep 'wake-ups per s' || :
   awk -v day="$(printf 'rate=%08x,' 2800)" '
     !tid && index($0, "set_win_timer(") && index($0, day) {tid = $2; from = $1}
-    tid && $2 == tid {to = $1; if ($3 == "*wakeup*") n++}
-    END {if (tid && to > from) printf "  the game'"'"'s thread left its wait %d times in %.1f s: %.2f per s\n", n, to - from, n / (to - from)
-         else print "  no day timer in the log"}' "$wine_dir/server.log"
+    tid && $2 == tid {to = $1; if ($3 == "*wakeup*") n++; else if ($3 ~ /[a-z]\($/) {r++; req[$3]++}}
+    END {if (!tid || to <= from) {print "  no day timer in the log"; exit}
+         printf "  the game'"'"'s thread left its wait %d times in %.1f s: %.2f per s\n", n, to - from, n / (to - from)
+         days = (to - from) / 2.8
+         printf "  its requests of the server: %.1f per s, %.1f per game day:", r / (to - from), r / days
+         for (q in req) printf " %s %.1f", substr(q, 1, length(q) - 1), req[q] / days
+         print ""}' "$wine_dir/server.log"
 else
   "$probe" idle "$game" "$seconds" "$xvfb_pid"
 fi

@@ -288,11 +288,12 @@ ComScope::~ComScope() {
   if (const auto uninit = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")) uninit();
 }
 
-void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon) {
+void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon, UINT style) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   if (GetClassInfoExW(module(), name, &wc)) return;
   wc.cbSize = sizeof wc;
+  wc.style = style;
   wc.lpfnWndProc = proc;
   wc.hInstance = module();
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);

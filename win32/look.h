@@ -73,8 +73,10 @@ class ComScope {
 };
 
 // Registers a window class once per process: the arrow cursor, the system
-// colour `background` (none when negative), the game's icon when asked for.
-void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon = false);
+// colour `background` (none when negative), the game's icon when asked for,
+// and any class `style` (CS_*).
+void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withIcon = false,
+                   UINT style = 0);
 
 // The object a window was made for (CreateWindowExW's last argument), kept
 // with the window from its first message on; call it from its procedure.

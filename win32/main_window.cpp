@@ -71,8 +71,9 @@ HFONT systemMenuFont(int dpi) {
 MainWindow::MainWindow(Model& model, view::EventRelay& relay)
     : model_(model), relay_(relay), scale_(systemScale()) {
   registerClass(kWindowClass, objectProc<MainWindow>, COLOR_BTNFACE, true);
-  registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1);
-  registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1);
+  // Drawn on change through DCs of their own (paintNow).
+  registerClass(kCounterClass, paintedProc<&MainWindow::paintCounter>, -1, false, CS_OWNDC);
+  registerClass(kPictureClass, paintedProc<&MainWindow::paintPicture>, -1, false, CS_OWNDC);
   menuFont_ = systemMenuFont(scale_.dpi);
 
   const RECT client = rectAt(scale_, layout::kClient);
@@ -429,18 +430,47 @@ void MainWindow::paintPicture(HWND hwnd, HDC dc) {
   SelectObject(dc, old);
 }
 
-// Before the controls are made (the welcome box) there is nothing to update:
-// each reads the model when it is made. A null window would mean every window.
+// Drawn at once rather than invalidated: the rules may go on for a while (a
+// box), and under Wine an invalidation and its WM_PAINT cost some seven
+// requests of the server, the owned DC's drawing none.
+void MainWindow::paintNow(HWND window, void (MainWindow::*paint)(HWND, HDC)) {
+  // Before the controls are made (the welcome box) there is nothing to draw:
+  // each reads the model when it is made. A null DC would be the screen's.
+  if (window == nullptr) return;
+  if (HDC dc = GetDC(window)) {
+    (this->*paint)(window, dc);
+    ReleaseDC(window, dc);
+  }
+}
+
 void MainWindow::counterWritten(Counter c, std::int64_t) {
-  if (counters_[index(c)] == nullptr) return;
-  InvalidateRect(counters_[index(c)], nullptr, FALSE);
-  // The rules may go on for a while (a box, a long step): show the value now.
-  UpdateWindow(counters_[index(c)]);
+  paintNow(counters_[index(c)], &MainWindow::paintCounter);
   valueChanged(counters_[index(c)]);
 }
 
+// Shown at once through the picture's own DC, and hidden without the system's
+// erasing and frame painting, which take a DC each (under Wine about ten
+// requests of its server): only what the picture uncovers paints.
 void MainWindow::pictureChanged(Picture p, bool shown) {
-  ShowWindow(pictures_[index(p)], shown ? SW_SHOWNA : SW_HIDE);
+  HWND picture = pictures_[index(p)];
+  if (picture == nullptr) return;
+  SetWindowPos(picture, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW |
+                   (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  if (!shown) {
+    HWND parent = GetParent(picture);
+    RECT uncovered{};
+    GetWindowRect(picture, &uncovered);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&uncovered), 2);
+    RedrawWindow(parent, &uncovered, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return;
+  }
+  paintNow(picture, &MainWindow::paintPicture);
+  // Pictures on it that were shown while it was not come into view with it.
+  for (const layout::Control& c : layout::kControls) {
+    if (c.kind != layout::Kind::Picture || c.container != p) continue;
+    RedrawWindow(pictures_[index(std::get<Picture>(c.shows))], nullptr, nullptr, RDW_INVALIDATE);
+  }
 }
 
 void MainWindow::labelChanged(Label l, bool) {

@@ -51,6 +51,7 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   void addTooltip(HWND control, HWND parent, std::string_view text, bool disabled);
   void paintCounter(HWND hwnd, HDC dc);
   void paintPicture(HWND hwnd, HDC dc);
+  void paintNow(HWND window, void (MainWindow::*paint)(HWND, HDC));
   void command(UINT id, UINT code);
   // What a screen reader is told of this window or one of its controls.
   bool describe(HWND window, Description& out) const;

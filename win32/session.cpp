@@ -31,7 +31,11 @@ int Session::run() {
     // Tab and Space reach the buttons as in a dialog.
     if (IsDialogMessageW(main, &msg)) continue;
     TranslateMessage(&msg);
+    // A posted message would come before any input or timer anyway.
+    const bool tick = msg.message == WM_TIMER;
+    if (tick) tasks_.hold();
     DispatchMessageW(&msg);
+    if (tick) tasks_.runHeld();
   }
 }
 

@@ -20,8 +20,21 @@ Tasks::Tasks() : window_(messageWindow(kClass, this)) {}
 Tasks::~Tasks() { DestroyWindow(window_); }
 
 void Tasks::post(std::function<void()> task) {
+  if (holding_) {
+    held_.push_back(std::move(task));
+    return;
+  }
   queue_.push_back(std::move(task));
   PostMessageW(window_, kRunTask, 0, 0);
+}
+
+void Tasks::runHeld() {
+  holding_ = false;
+  while (!held_.empty()) {
+    std::function<void()> task = std::move(held_.front());
+    held_.pop_front();
+    task();
+  }
 }
 
 LRESULT Tasks::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -10,7 +10,7 @@
 # their numbers as read-only values, the buttons by their captions, the
 # estate's picture hidden until it is bought and then shown under its menu
 # caption, the money it cost in the counter's value, and the focus where the
-# keyboard put it.
+# keyboard put it; and a house the clock hides no longer drawn.
 # Usage: accessible.sh GAME RUN_DIR ARTIFACTS   (E2E_PLATFORM_LIB, WINE_TEMPLATE, TREE set)
 game=$1 run_dir=$2 artifacts=$3
 . "$(dirname "$0")/../e2e/lib.sh"
@@ -78,4 +78,10 @@ paused_focused() { accessible_tree; [ "$(accessible pushbutton Pauza | cut -f 6)
 wait_for 10 paused_focused || fail "\"Pauza\" reads \"$(accessible pushbutton Pauza | cut -f 6)\" after Space"
 expect pushbutton "Start hry" "" invisible,focusable
 xdotool key space
+
+note "the yellow house the clock hides at 12 s leaves the map's own picture where it stood"
+IFS=, read -r cx cy _ < <(accessible client Trelavka | cut -f 7)
+convert "$(dirname "$0")/../../assets/images/map.gif[0]" -crop 8x28+396+344 +repage "$work/under.png"
+house_gone() { import -window root -crop "8x28+$((cx + 396))+$((cy + 432))" +repage "$work/there.png"; [ "$(differing_pixels "$work/under.png" "$work/there.png")" = 0 ]; }
+wait_for 10 house_gone || fail "the house hidden at 12 s is still drawn"
 note "all read as expected"
