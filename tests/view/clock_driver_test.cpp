@@ -90,11 +90,16 @@ TEST_F(Driven, GameTicksGoThroughTheEventLoopAndStaleOnesAreDropped) {
   runPosted();
   EXPECT_EQ(ticks, std::vector{Timer::Timer});
 
-  // Day 2 is on its way when "Pauza" stops the clock, and "Start hry" starts
-  // it again before it arrives: it is dropped, and the new run counts afresh.
+  // Day 2 is on its way when "Pauza" stops the clock: it is dropped. So is
+  // day 2 of the next run when "Start hry" starts it again before it
+  // arrives, and the new run counts afresh.
   fireAfter(Timer::Timer, 2800 * kMs);
   model.setTimerOn(Timer::Timer, false);
   EXPECT_FALSE(timers.armed.contains(Timer::Timer));
+  runPosted();
+  model.setTimerOn(Timer::Timer, true);
+  fireAfter(Timer::Timer, 2800 * kMs);
+  model.setTimerOn(Timer::Timer, false);
   timers.clock += 7 * kMs;
   model.setTimerOn(Timer::Timer, true);
   runPosted();
