@@ -3,13 +3,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The about window as the player sees it: where everything stands, what it
-// says, and which clicks it reports.
+// says, which clicks it reports, and memory that must not grow with every
+// about window the player opens.
+#define Q_TEST_QPIXMAPCACHE  // QPixmapCache::totalUsed(), Qt's own measure of the cache
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,7 +94,7 @@ TEST_F(AboutWindowTest, LinkShowsTheAddressAsPlainBlackText) {
   EXPECT_EQ(window_->findChildren<QWidget*>().size(), 6);
 }
 
-TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoAndLinkOnly) {
+TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoLinkAndCloseBoxOnly) {
   QSignalSpy clicks(window_.get(), &AboutWindow::clicked);
   auto reported = [&] {
     std::vector<AboutTarget> targets;
@@ -114,6 +117,10 @@ TEST_F(AboutWindowTest, ReportsClicksOnSurfaceLogoAndLinkOnly) {
   QTest::mousePress(control("Picture1"), Qt::LeftButton, {}, {100, 100});
   QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, {20, 300});
   EXPECT_EQ(reported(), std::vector<AboutTarget>{});
+  // The close box reports and leaves the window to its owner.
+  EXPECT_FALSE(window_->close());
+  EXPECT_EQ(reported(), std::vector{AboutTarget::CloseBox});
+  EXPECT_TRUE(window_->isVisible());
 }
 
 // On a dense screen each pixel of the logo becomes a block of exactly its
@@ -134,12 +141,43 @@ TEST_F(AboutWindowTest, LogoGrowsByWholePixels) {
   EXPECT_EQ(mixed, 0) << "at " << ratio << " device pixels a pixel";
 }
 
-TEST_F(AboutWindowTest, CloseBoxReportsAndLeavesTheWindowToItsOwner) {
-  QSignalSpy clicks(window_.get(), &AboutWindow::clicked);
-  EXPECT_FALSE(window_->close());
-  ASSERT_EQ(clicks.size(), 1);
-  EXPECT_EQ(clicks.at(0).at(0).value<AboutTarget>(), AboutTarget::CloseBox);
-  EXPECT_TRUE(window_->isVisible());
+// The window shown and painted, and its icon asked for every size it has, as
+// the X11 platform does when it hands the icon to the window manager (the
+// offscreen platform does not ask); each image must be of its own size.
+void openAndClose() {
+  AboutWindow window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.grab();
+  const QIcon icon = window.windowIcon();
+  for (const QSize& size : icon.availableSizes()) ASSERT_EQ(icon.pixmap(size).size(), size);
+}
+
+// Qt's measure counts whole megabytes of its cache, and every entry costs at
+// least a kilobyte: filled with 1 kB images up to the very edge of a megabyte,
+// the cache shows any new entry.
+void fillToTheEdgeOfAMegabyte() {
+  QPixmap filler(16, 16);  // 1 kB at 32 bits a pixel
+  filler.fill(Qt::white);
+  const int used = QPixmapCache::totalUsed();
+  for (int i = 0; i <= 1024; ++i) {
+    const QString key = QStringLiteral("filler-%1").arg(i);
+    ASSERT_TRUE(QPixmapCache::insert(key, filler));
+    if (QPixmapCache::totalUsed() > used) {
+      QPixmapCache::remove(key);
+      return;
+    }
+  }
+  FAIL() << "1 kB images do not fill the cache";
+}
+
+TEST(ImageCache, ASecondAboutWindowAddsNothing) {
+  QPixmapCache::clear();
+  openAndClose();
+  fillToTheEdgeOfAMegabyte();
+  const int used = QPixmapCache::totalUsed();
+  openAndClose();
+  EXPECT_EQ(QPixmapCache::totalUsed(), used) << "the second about window added to the image cache";
 }
 
 }  // namespace

@@ -8,32 +8,28 @@
 // program. (How the relay keeps a tick during a box: tests/view.)
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
 
 #include "about_window.h"
-#include "support.h"
+#include "clock.h"
 #include "session.h"
-#include "texts.h"
+#include "support.h"
 #include "toolkit_messages.h"
 
 namespace trelavka::qt {
 namespace {
 
-using testing::answerNextBox;
-using testing::describe;
-using testing::SeenBox;
-
-QString u(const char* s) { return QString::fromUtf8(s); }
+using testing::u;
 
 QAction* menuAction(MainWindow& window, const char* name) {
   return window.menuBar()->findChild<QAction*>(u(name));
@@ -82,20 +78,43 @@ class EventHook : public QObject {
   std::function<void()> before_;
 };
 
+// Polls for the modal box (up to 5 s), hands it to `inside` while it is
+// open, then presses OK. Never leaves a box open for good.
+void answerNextBox(std::function<void(QMessageBox&)> inside) {
+  auto* poll = new QTimer(qApp);
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, inside, tries = 0]() mutable {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      if (++tries > 1000) poll->deleteLater();
+      return;
+    }
+    poll->stop();
+    poll->deleteLater();
+    inside(*box);
+    QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+  });
+  poll->start();
+}
+
 void dropDeleted() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 TEST(Glue, WelcomeBoxComesBeforeTheWindowWithNoIconAndOnlyOk) {
   Session session;
-  SeenBox seen;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  qsizetype buttons = 0;
   bool windowShown = true;
   answerNextBox([&](QMessageBox& box) {
-    seen = describe(box);
+    title = box.windowTitle();
+    icon = box.icon();
+    buttons = box.buttons().size();
     windowShown = session.window().isVisible();
   });
   session.load();
-  EXPECT_EQ(seen.title, u("VÍTEJ NOVÝ STAROSTO"));
-  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-  EXPECT_EQ(seen.buttons, 1);
+  EXPECT_EQ(title, u("VÍTEJ NOVÝ STAROSTO"));
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_EQ(buttons, 1);
   EXPECT_FALSE(windowShown);
   EXPECT_FALSE(session.game().ended());
 }
@@ -118,46 +137,43 @@ TEST(Glue, ModelChangesReachTheScreen) {
   EXPECT_FALSE(window.control("Command3")->isEnabled());
 }
 
-TEST(Glue, AboutWindowOpensOnceRaisesAndCloses) {
-  Browser browser;
-  Session session;
-  QAction* about = menuAction(session.window(), "osim");
-  about->trigger();
-  AboutWindow* window = session.port().aboutWindow();
-  ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(window->isVisible());
-  about->trigger();
-  EXPECT_EQ(session.port().aboutWindow(), window);
-  emit window->clicked(AboutTarget::Address);
-  // The address as the label shows it, handed to the browser as a web address.
-  EXPECT_EQ(browser.opened, QStringList{"http://www.example.org"});
-  EXPECT_EQ(session.port().aboutWindow(), window);
-  emit window->clicked(AboutTarget::Logo);
-  EXPECT_EQ(session.port().aboutWindow(), nullptr);
-  EXPECT_FALSE(session.model().aboutOpen());
-  dropDeleted();
-  about->trigger();
-  ASSERT_NE(session.port().aboutWindow(), nullptr);
-  EXPECT_TRUE(session.port().aboutWindow()->isVisible());
-}
-
-// "Konec", its shortcut and the close box all end the program at once and
-// take an open about window along.
-TEST(Glue, EveryWayOutEndsTheProgramAndTheAboutWindow) {
+// The about window opens once, is raised, and closes by its logo; "Konec",
+// its shortcut and the close box all end the program at once and take an
+// open about window along.
+TEST(Glue, TheAboutWindowOpensOnceAndEveryWayOutTakesItAlong) {
   const std::vector<std::pair<const char*, std::function<void(MainWindow&)>>> ways{
       {"Konec", [](MainWindow& w) { menuAction(w, "Konec")->trigger(); }},
       {"Ctrl+K", [](MainWindow& w) { QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier); }},
       {"close box", [](MainWindow& w) { w.close(); }},
   };
   for (const auto& [way, leave] : ways) {
+    Browser browser;
     Session session;
     MainWindow& window = session.window();
     window.showCentred();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << way;
-    menuAction(window, "osim")->trigger();
+    QAction* open = menuAction(window, "osim");
+    open->trigger();
     QPointer<AboutWindow> about = session.port().aboutWindow();
     ASSERT_FALSE(about.isNull()) << way;
+    EXPECT_TRUE(about->isVisible());
+    open->trigger();
+    EXPECT_EQ(session.port().aboutWindow(), about);
+    emit about->clicked(AboutTarget::Address);
+    // The address as the label shows it, handed to the browser as a web address.
+    EXPECT_EQ(browser.opened, QStringList{"http://www.example.org"});
+    EXPECT_EQ(session.port().aboutWindow(), about);
+    emit about->clicked(AboutTarget::Logo);
+    EXPECT_EQ(session.port().aboutWindow(), nullptr);
+    EXPECT_FALSE(session.model().aboutOpen());
+    dropDeleted();
+    EXPECT_TRUE(about.isNull()) << way;
+    open->trigger();
+    about = session.port().aboutWindow();
+    ASSERT_FALSE(about.isNull()) << way;
+    EXPECT_TRUE(about->isVisible());
+
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << way;
     EXPECT_EQ(runUntilExit([&, leave = leave] { leave(window); }), 0) << way;
@@ -193,6 +209,42 @@ TEST(Glue, ATickQueuedBeforePauzaIsDropped) {
       EXPECT_GE(since.elapsed(), 135);
     }
   }
+}
+
+// The real clock, run faster: ticks come on a deadline schedule measured
+// from the moment a timer is switched on (the map's from the window's
+// creation), so slow steps and stalls never push later ticks back.
+TEST(Clock, TicksFallOnTheirDeadlinesEvenWithSlowSteps) {
+  constexpr double kScale = 0.05;  // the game day: 140 ms
+  Model model;
+  QElapsedTimer sinceCreation, sinceStart;
+  std::vector<qint64> gameTicks, mapTicks;  // the map's: Timer8's, the quickest
+  QObject loop;
+  sinceCreation.start();
+  Clock clock(
+      model,
+      [&](Timer t) {
+        if (t == Timer::Timer8) mapTicks.push_back(sinceCreation.elapsed());
+        if (t != Timer::Timer) return;
+        gameTicks.push_back(sinceStart.elapsed());
+        QThread::msleep(35);  // a quarter of the day must not push the next one back
+      },
+      // The game timer's ticks come from the event loop, as in the game.
+      [&](std::function<void()> task) { QTimer::singleShot(0, &loop, std::move(task)); }, kScale);
+  const auto expectOnSchedule = [](const std::vector<qint64>& ticks, double intervalMs) {
+    for (std::size_t k = 0; k < ticks.size(); ++k) {
+      const double due = static_cast<double>(k + 1) * intervalMs;
+      EXPECT_GE(static_cast<double>(ticks[k]), due - 2.0) << "tick " << k + 1;
+      EXPECT_LE(static_cast<double>(ticks[k]), due + 100) << "tick " << k + 1;  // a busy machine
+    }
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return mapTicks.size() >= 3; }, 5000));
+  expectOnSchedule({mapTicks.begin(), mapTicks.begin() + 3}, 2000 * kScale);
+  EXPECT_TRUE(gameTicks.empty());  // the game waits for "Start hry"
+  sinceStart.start();
+  model.setTimerOn(Timer::Timer, true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return gameTicks.size() >= 25; }, 20000));
+  expectOnSchedule(gameTicks, 2800 * kScale);
 }
 
 // The toolkit's complaints about a missing sound device or browser are dropped;

@@ -8,14 +8,11 @@
 // dies, the UI thread's event loop never stalls longer than a frame, a new
 // sound stops the old one, and sound comes out again once the server is back.
 //   trelavka-sound-test SOUNDS_DIR      (exit 77: no audio server here)
-#include <fcntl.h>
 #include <pthread.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +26,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -106,41 +104,36 @@ class StallMeter {
   qint64 longest_ = 0;
 };
 
-pid_t spawn(const QStringList& command, const QString& log) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
-    const sched_param normal{};
-    sched_setscheduler(0, SCHED_OTHER, &normal);
-    const int fd = open(log.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    dup2(fd, 1);
-    dup2(fd, 2);
-    std::vector<std::string> args;
-    for (const QString& a : command) args.push_back(a.toStdString());
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
+// An audio server or recorder of the test's own, which never outlives it.
+struct Child : QProcess {
+  Child(const QStringList& command, const QString& log) {
+    setStandardOutputFile(log, QIODevice::Append);
+    setStandardErrorFile(log, QIODevice::Append);
+    setChildProcessModifier([] {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      const sched_param normal{};
+      sched_setscheduler(0, SCHED_OTHER, &normal);
+    });
+    start(command.first(), command.mid(1));
   }
-  return pid;
-}
-
-void end(pid_t& pid, int sig) {
-  if (pid <= 0) return;
-  kill(pid, sig);
-  waitpid(pid, nullptr, 0);
-  pid = 0;
-}
+  ~Child() override { end(SIGKILL); }
+  void signal(int sig) const {
+    if (state() != NotRunning) ::kill(static_cast<pid_t>(processId()), sig);
+  }
+  void end(int sig) {
+    signal(sig);
+    waitForFinished();
+  }
+};
 
 class Server {
  public:
   explicit Server(QString log) : log_(std::move(log)) {}
-  ~Server() { end(pid_, SIGKILL); }
   bool start() {
-    pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
-                  "--load=module-native-protocol-unix", "--load=module-null-sink sink_name=out"},
-                 log_);
+    process_.emplace(QStringList{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                                 "--system=false", "--load=module-native-protocol-unix",
+                                 "--load=module-null-sink sink_name=out"},
+                     log_);
     for (int i = 0; i < 100; ++i) {
       QProcess pactl;
       pactl.setStandardOutputFile(QProcess::nullDevice());
@@ -154,13 +147,13 @@ class Server {
     }
     return false;
   }
-  bool startIfDead() { return pid_ != 0 || start(); }
-  void signal(int sig) const { kill(pid_, sig); }
-  void killHard() { end(pid_, SIGKILL); }
+  bool startIfDead() { return process_.has_value() || start(); }
+  void signal(int sig) const { process_->signal(sig); }
+  void killHard() { process_.reset(); }
 
  private:
   QString log_;
-  pid_t pid_ = 0;
+  std::optional<Child> process_;
 };
 
 // RMS (0..1) of a stretch of 16-bit samples from a recording.
@@ -371,25 +364,6 @@ int main(int argc, char** argv) {
           "a 3 s sound plays to its end, then silence: " + std::to_string(took) + " ms");
   }
 
-  // Sound really comes out: the null sink's monitor recorded while a sound plays.
-  auto heardOnSink = [&](const char* name, const QString& sound, double seconds) {
-    const QString file = dir.filePath(name);
-    pid_t recorder = spawn({"parecord", "--device=out.monitor", "--file-format=wav", file},
-                           dir.filePath("rec.log"));
-    spin(500);
-    // A new server is found within seconds, not at once: ask until it plays.
-    for (int i = 0; i < 16 && player.nowPlaying() != full(sound); ++i) {
-      player.play(sound);
-      spin(500);
-    }
-    spin(static_cast<int>(seconds * 1000) + 2000);  // the null sink lags about 2 s
-    end(recorder, SIGINT);
-    std::ifstream in(file.toStdString(), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    const auto pcm = trelavka::decodeWav(bytes);
-    return pcm && pcm->bits == 16 ? rms(*pcm, 0.0) : -1.0;
-  };
-
   // The game itself: the about window chimes from data/ under the working folder.
   {
     const QDir game(dir.filePath("game"));
@@ -429,7 +403,21 @@ int main(int argc, char** argv) {
     spin(500);
   }, [&] { server.startIfDead(); });
   check(server.startIfDead(), "the server starts again");
-  const double back = heardOnSink("back.wav", about, 1.6);
+  // Sound really comes out: the null sink's monitor recorded while the chime plays.
+  const QString recording = dir.filePath("back.wav");
+  Child recorder({"parecord", "--device=out.monitor", "--file-format=wav", recording},
+                 dir.filePath("rec.log"));
+  spin(500);
+  // A new server is found within seconds, not at once: ask until it plays.
+  for (int i = 0; i < 16 && player.nowPlaying() != full(about); ++i) {
+    player.play(about);
+    spin(500);
+  }
+  spin(1600 + 2000);  // the null sink lags about 2 s
+  recorder.end(SIGINT);
+  std::ifstream in(recording.toStdString(), std::ios::binary);
+  const auto pcm = trelavka::decodeWav(std::string{std::istreambuf_iterator<char>(in), {}});
+  const double back = pcm && pcm->bits == 16 ? rms(*pcm, 0.0) : -1.0;
   check(back > 0.01, "server restarted: the chime is heard again, RMS " + std::to_string(back));
 
   std::printf("%d passed, %d failed\n", passed, failures);

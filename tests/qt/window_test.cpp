@@ -4,11 +4,14 @@
 
 // The built main window against the window's layout and menu tables: every
 // row becomes its widget, and what the tables cannot say (overlaps, tooltips
-// over hidden controls) is checked here.
+// over hidden controls) is checked here; the images compiled into the game
+// and how a picture box draws them.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "layout.h"
+#include "look.h"
 #include "menu.h"
 #include "picture_box.h"
 #include "qt_convert.h"
@@ -31,7 +35,7 @@ namespace {
 
 const char* const kPhone = "Přidává 5 k popularitě a každý měsíc 5 000 do městské pokladny";
 
-QString u(const char* s) { return QString::fromUtf8(s); }
+using testing::u;
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -61,7 +65,7 @@ bool shownAtStart(const Model& model, const layout::Control& row) {
 // A place of the table on the screen: 15 twips are one pixel.
 QRect pixelsOf(const layout::Twips& t) { return {t.left / 15, t.top / 15, t.width / 15, t.height / 15}; }
 
-TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidget) {
+TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidgetInAFixedWindow) {
   for (const layout::Control& row : layout::kControls) {
     const std::string name(row.name);
     SCOPED_TRACE(name);
@@ -103,11 +107,9 @@ TEST_F(WindowTest, EveryRowOfTheLayoutBecomesItsWidget) {
   // Nothing more in the client area than the table holds.
   EXPECT_EQ(session.window().client()->findChildren<QWidget*>().size(),
             static_cast<qsizetype>(layout::kControls.size()));
-}
-
-// Title and maximising are the end-to-end test's: it reads them from the
-// window manager, as the player sees them.
-TEST_F(WindowTest, FixedClientAreaIconAndButtonFaceGround) {
+  // A fixed client area, an icon, the button face for ground. (Title and
+  // maximising are the end-to-end test's: it reads them from the window
+  // manager, as the player sees them.)
   MainWindow& window = session.window();
   EXPECT_FALSE(window.windowIcon().isNull());
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -119,6 +121,11 @@ TEST_F(WindowTest, FixedClientAreaIconAndButtonFaceGround) {
             window.client()->palette().color(QPalette::Button));
   // The map reaches one row past the client area's bottom edge.
   EXPECT_EQ(get("Picture1")->geometry().bottom(), 496);
+  // The face has the Czech letters at the tables' sizes.
+  const QFontMetrics metrics(get("Label1")->font());
+  for (char32_t c : {U'á', U'č', U'ě', U'í', U'ř', U'š', U'ů', U'ý', U'ž', U'Á', U'Í', U'Ě'}) {
+    EXPECT_TRUE(metrics.inFontUcs4(c)) << static_cast<unsigned>(c);
+  }
 }
 
 // Whatever colour the desktop's theme gives windows, the client area paints
@@ -138,14 +145,7 @@ TEST(WindowGround, IsTheButtonFaceInAnyTheme) {
   }
 }
 
-TEST_F(WindowTest, TheFontHasCzechLettersAtTheTablesSizes) {
-  const QFontMetrics metrics(get("Label1")->font());
-  for (char32_t c : {U'á', U'č', U'ě', U'í', U'ř', U'š', U'ů', U'ý', U'ž', U'Á', U'Í', U'Ě'}) {
-    EXPECT_TRUE(metrics.inFontUcs4(c)) << static_cast<unsigned>(c);
-  }
-}
-
-TEST_F(WindowTest, OverlappingControlsCoverTheRightOnes) {
+TEST_F(WindowTest, OverlapsAndTooltipsFollowWhatIsShown) {
   Model& model = session.model();
   show();
   const QPoint map = get("Picture1")->pos();
@@ -178,10 +178,8 @@ TEST_F(WindowTest, OverlappingControlsCoverTheRightOnes) {
   EXPECT_TRUE(get("Picture29")->isVisible());
   EXPECT_EQ(at(map + QPoint(425, 112)), get("Picture29"));
   EXPECT_EQ(at(map + QPoint(425, 170)), get("Picture10"));
-}
 
-TEST_F(WindowTest, TooltipsShowOnlyOverShownControls) {
-  show();
+  // Tooltips show only over shown controls.
   QWidget* client = session.window().client();
   const auto tipAt = [&](QPoint p) {
     QToolTip::hideText();
@@ -196,7 +194,7 @@ TEST_F(WindowTest, TooltipsShowOnlyOverShownControls) {
   EXPECT_EQ(tipAt(QPoint(120, 8)), u("Tvoje money"));  // a disabled field still explains itself
   const QPoint police = get("Picture1")->pos() + QPoint(40, 340);
   EXPECT_EQ(tipAt(police), QString());  // the police station is not built
-  session.model().setShown(Picture::Picture2, true);
+  model.setShown(Picture::Picture2, true);
   EXPECT_EQ(tipAt(police),
             u("POLICIE - Přidává 10 k popularitě (nutné na stavbu Hi-Tech radnice)"));
   EXPECT_EQ(tipAt(QPoint(250, 10)), QString());  // the hidden button's place
@@ -231,6 +229,54 @@ TEST_F(WindowTest, TheMenuBarIsTheMenuTable) {
   EXPECT_EQ(got, want);
   EXPECT_EQ(want[1], "1|Konec|item|Ctrl+K");
   EXPECT_FALSE(session.window().menuBar()->isNativeMenuBar());
+}
+
+// Every image compiled in; the pictures carry their own background, the
+// icons may have soft edges.
+TEST(Images, EachDecodesToOneOpaqueFrame) {
+  const QStringList names = QDir(QStringLiteral(":/images")).entryList(QDir::Files);
+  EXPECT_GE(names.size(), 32);
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    QImageReader reader(QStringLiteral(":/images/") + name);
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+    if (name.endsWith(QStringLiteral(".png"))) continue;
+    EXPECT_LE(reader.imageCount(), 1);
+    EXPECT_FALSE(reader.canRead()) << "a second frame";
+    EXPECT_FALSE(image.hasAlphaChannel());
+  }
+}
+
+// On a screen of double density every image pixel becomes a 2 x 2 block of
+// exactly its colour: blurred pixel art would mix neighbours.
+TEST(Images, PicturesScaleCrispOnDenseScreens) {
+  PictureBox box(imageResource("house-mauve-pond.gif"), nullptr);
+  box.resize(57, 52);
+  const QImage source = box.pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage dense(114, 104, QImage::Format_RGB32);
+  dense.setDevicePixelRatio(2.0);
+  dense.fill(Qt::black);
+  box.render(&dense);
+  for (int y = 0; y < 52; ++y) {
+    for (int x = 0; x < 57; ++x) {
+      const QRgb want = source.pixel(x, y);
+      for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        ASSERT_EQ(dense.pixel(2 * x + d.x(), 2 * y + d.y()), want) << x << "," << y;
+      }
+    }
+  }
+}
+
+// Where the image ends, the box shows its own ground, not what lies beneath.
+TEST(Images, BoxWiderThanItsImageShowsButtonFace) {
+  PictureBox box(imageResource("banner-phone-blue.gif"), nullptr);
+  box.resize(105, 21);
+  const QImage shot = box.grab().toImage();
+  const QColor face = box.palette().color(QPalette::Button);
+  EXPECT_EQ(QColor(shot.pixel(104, 10)), face);
+  EXPECT_EQ(QColor(shot.pixel(50, 20)), face);
+  EXPECT_NE(QColor(shot.pixel(50, 10)), face);
 }
 
 }  // namespace

@@ -2,18 +2,24 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where the sounds are found, on a file system of the test's own: the order of
-// the folders, full paths out, and what is read and decoded.
-#include "data_dirs.h"
-
+// The sounds of every front end: where they are found, on a file system of
+// the test's own (the order of the folders, full paths out, what is read and
+// decoded), and the hand-over to a player's own thread (the newest request
+// wins, a waiting player wakes for it, and the end comes whether the player
+// is idle, waiting or stuck).
 #include <gtest/gtest.h>
 
-#include <array>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <map>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "data_dirs.h"
+#include "mailbox.h"
 #include "wav_bytes.h"
 
 namespace trelavka::view {
@@ -73,44 +79,38 @@ struct FakeDisk {
   }
 };
 
-const std::array<std::string, 3> kPlaces = {"/home/me/work", "/usr/share/games/trelavka",
-                                             "/usr/games"};
+const std::vector<std::string> kPlaces = {"/home/me/work", "/usr/share/games/trelavka", "/usr/games"};
 
-TEST(DataFolders, TheFirstPlaceWithADataFolderWinsAndThePathIsFull) {
+TEST(DataFolders, TheFirstKnownPlaceWithADataFolderWinsWithItsFullPath) {
+  using Paths = std::vector<std::string>;
   const struct {
+    Paths places;
+    char separator;
     std::set<std::string> folders;
     std::optional<std::string> want;
+    Paths asked;  // in this order, and no more once one has data/
   } cases[] = {
-      {{}, std::nullopt},
-      {{"/usr/games/data"}, "/usr/games/data/about.dat"},
-      {{"/usr/games/data", "/usr/share/games/trelavka/data"},
-       "/usr/share/games/trelavka/data/about.dat"},
-      {{"/usr/games/data", "/home/me/work/data"}, "/home/me/work/data/about.dat"},
+      {kPlaces, '/', {}, std::nullopt, {}},
+      {kPlaces, '/', {"/usr/games/data"}, "/usr/games/data/about.dat", {}},
+      {kPlaces, '/', {"/usr/games/data", "/usr/share/games/trelavka/data"},
+       "/usr/share/games/trelavka/data/about.dat",
+       {"/home/me/work/data", "/usr/share/games/trelavka/data"}},
+      {kPlaces, '/', {"/usr/games/data", "/home/me/work/data"}, "/home/me/work/data/about.dat", {}},
       // A file named data, or a folder of another name, is not the one.
-      {{"/home/me/work", "/home/me/work/sounds"}, std::nullopt},
+      {kPlaces, '/', {"/home/me/work", "/home/me/work/sounds"}, std::nullopt, {}},
+      // No program path, or a working folder that is gone: it must not stand
+      // for the working folder.
+      {{"", "/usr/games"}, '/', {"data", "/data", "/usr/games/data"}, "/usr/games/data/about.dat", {}},
+      {{"C:\\Users\\me\\Hra", "D:\\"}, '\\', {"D:\\data"}, "D:\\data\\about.dat",
+       {"C:\\Users\\me\\Hra\\data", "D:\\data"}},
   };
   for (const auto& c : cases) {
     FakeDisk disk{c.folders};
-    EXPECT_EQ(findDataFile(disk.where(kPlaces), "data/about.dat"), c.want);
+    EXPECT_EQ(findDataFile(disk.where(c.places, c.separator), "data/about.dat"), c.want);
+    if (!c.asked.empty()) {
+      EXPECT_EQ(disk.asked, c.asked);
+    }
   }
-  // Each place is asked about in turn, and no more once one has data/.
-  FakeDisk disk{{"/usr/share/games/trelavka/data"}};
-  findDataFile(disk.where(kPlaces), "data/about.dat");
-  EXPECT_EQ(disk.asked,
-            (std::vector<std::string>{"/home/me/work/data", "/usr/share/games/trelavka/data"}));
-}
-
-TEST(DataFolders, UnknownPlacesAreSkippedAndEachSystemKeepsItsSeparator) {
-  // No program path, or a working folder that is gone: it must not stand
-  // for the working folder.
-  const std::array<std::string, 2> unknownFirst = {"", "/usr/games"};
-  FakeDisk disk{{"data", "/data", "/usr/games/data"}};
-  EXPECT_EQ(findDataFile(disk.where(unknownFirst), "data/rolling.dat"), "/usr/games/data/rolling.dat");
-
-  const std::array<std::string, 2> windows = {"C:\\Users\\me\\Hra", "D:\\"};
-  FakeDisk drive{{"D:\\data"}};
-  EXPECT_EQ(findDataFile(drive.where(windows, '\\'), "data/about.dat"), "D:\\data\\about.dat");
-  EXPECT_EQ(drive.asked, (std::vector<std::string>{"C:\\Users\\me\\Hra\\data", "D:\\data"}));
 }
 
 const std::string kTone = riff(format(1, 8000, 8) + chunk("data", "\x10\x20\x30"));
@@ -202,6 +202,66 @@ TEST(SoundShelf, AFailedReadOrAVanishedFileKeepsNothing) {
   disk.read.clear();
   EXPECT_TRUE(find());
   EXPECT_EQ(disk.read.size(), 1u);
+}
+
+using namespace std::chrono_literals;
+
+TEST(Mailbox, OnlyTheNewestRequestIsTakenAndItCutsIn) {
+  int woken = 0;
+  Mailbox<std::string> box([&] { ++woken; });
+  EXPECT_FALSE(box.cutIn());
+  box.post("about");
+  EXPECT_TRUE(box.cutIn());
+  box.post("rolling");
+  box.post("about again");
+  EXPECT_EQ(woken, 3);
+  EXPECT_EQ(box.take(), "about again");
+  EXPECT_FALSE(box.cutIn());  // the request taken is the work at hand
+  box.post("rolling");
+  EXPECT_EQ(box.take(), "rolling");
+}
+
+TEST(Mailbox, APlayerWaitsForItsNextRequestAndForNothingAfterTheEnd) {
+  Mailbox<std::string> box;
+  auto next = std::async(std::launch::async, [&] { return box.take(); });
+  EXPECT_EQ(next.wait_for(50ms), std::future_status::timeout);
+  box.post("about");
+  ASSERT_EQ(next.wait_for(10s), std::future_status::ready);
+  EXPECT_EQ(next.get(), "about");
+
+  // The end wakes a waiting player with nothing, and nothing is posted after it.
+  auto last = std::async(std::launch::async, [&] {
+    auto taken = box.take();
+    box.ended();
+    return taken;
+  });
+  EXPECT_EQ(last.wait_for(50ms), std::future_status::timeout);
+  EXPECT_TRUE(box.close(10s));
+  EXPECT_EQ(last.get(), std::nullopt);
+  box.post("rolling");
+  EXPECT_EQ(box.take(), std::nullopt);
+  EXPECT_TRUE(box.cutIn());
+}
+
+TEST(Mailbox, TheEndDropsAPendingRequestAndWaitsOnlySoLongForAStuckPlayer) {
+  int woken = 0;
+  Mailbox<std::string> box([&] { ++woken; });
+  box.post("about");
+  std::atomic<bool> stuck = true;
+  int taken = 0;
+  std::thread player([&] {
+    while (stuck) std::this_thread::sleep_for(1ms);  // in the audio system
+    while (box.take()) ++taken;
+    box.ended();
+  });
+  const auto asked = std::chrono::steady_clock::now();
+  EXPECT_FALSE(box.close(100ms));
+  EXPECT_GE(std::chrono::steady_clock::now() - asked, 100ms);
+  EXPECT_EQ(woken, 2);  // a player asleep in its audio loop hears of the end
+  stuck = false;
+  player.join();
+  EXPECT_EQ(taken, 0);  // the request made before the end is not played after it
+  EXPECT_TRUE(box.close(0ms));
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Where every front end puts a window or a box: centred, and never with its
-// title and menu bar off the screen.
+// title and menu bar off the screen; and the about window's mouse: what a
+// point is over, what a press and a release make of it, and the pointer.
 #include <gtest/gtest.h>
 
+#include "about_clicks.h"
 #include "placement.h"
 
 namespace trelavka::view {
@@ -45,33 +47,32 @@ TEST(Placement, CentredAndKeptOnTheScreen) {
 
 // The page on a phone: the whole window, scaled down to fit, centred.
 TEST(Placement, AWindowLargerThanItsScreenIsScaledDownWhole) {
-  // A desktop: the window at its own size, centred.
-  Fitted f = fitWindow(665, 515, {0, 0, 1024, 768});
-  EXPECT_EQ(f.scale, 1.0);
-  EXPECT_EQ(f.at.x, 179);
-  EXPECT_EQ(f.at.y, 126);
-  // A phone held upright: as wide as the screen, centred from top to bottom.
-  f = fitWindow(665, 515, {0, 0, 390, 844});
-  EXPECT_DOUBLE_EQ(f.scale, 390.0 / 665);
-  EXPECT_EQ(f.at.x, 0);
-  EXPECT_EQ(f.at.y, (844 - 302) / 2);
-  // Held sideways: the height decides.
-  f = fitWindow(665, 515, {0, 0, 844, 390});
-  EXPECT_DOUBLE_EQ(f.scale, 390.0 / 515);
-  EXPECT_EQ(f.at.y, 0);
-  EXPECT_EQ(f.at.x, (844 - 503) / 2);
-  // Too wide and too tall: the tighter of the two, never overhanging.
-  f = fitWindow(1000, 1000, {0, 0, 500, 400});
-  EXPECT_DOUBLE_EQ(f.scale, 0.4);
-  EXPECT_EQ(f.at.x, 50);
-  EXPECT_EQ(f.at.y, 0);
-  // Exactly as large as the screen: unscaled.
-  f = fitWindow(665, 515, {0, 0, 665, 515});
-  EXPECT_EQ(f.scale, 1.0);
-  EXPECT_EQ(f.at.x, 0);
-  // A screen with no room (a hidden frame): left alone, not shrunk to nothing.
-  for (const Rect none : {Rect{0, 0, 0, 0}, Rect{0, 0, 390, 0}, Rect{0, 0, 0, 844}}) {
-    EXPECT_EQ(fitWindow(665, 515, none).scale, 1.0);
+  const struct {
+    const char* what;
+    int width, height;
+    Rect screen;
+    double scale;
+    Point want;
+  } cases[] = {
+      {"a desktop: its own size, centred", 665, 515, {0, 0, 1024, 768}, 1.0, {179, 126}},
+      {"a phone held upright: as wide as the screen", 665, 515, {0, 0, 390, 844}, 390.0 / 665,
+       {0, (844 - 302) / 2}},
+      {"held sideways: the height decides", 665, 515, {0, 0, 844, 390}, 390.0 / 515,
+       {(844 - 503) / 2, 0}},
+      {"too wide and too tall: the tighter", 1000, 1000, {0, 0, 500, 400}, 0.4, {50, 0}},
+      {"exactly as large as the screen", 665, 515, {0, 0, 665, 515}, 1.0, {0, 0}},
+      // A hidden frame: left alone, not shrunk to nothing.
+      {"no room", 665, 515, {0, 0, 0, 0}, 1.0, {0, 0}},
+      {"no height", 665, 515, {0, 0, 390, 0}, 1.0, {0, 0}},
+      {"no width", 665, 515, {0, 0, 0, 844}, 1.0, {0, 0}},
+  };
+  for (const auto& c : cases) {
+    const Fitted f = fitWindow(c.width, c.height, c.screen);
+    EXPECT_DOUBLE_EQ(f.scale, c.scale) << c.what;
+    if (c.screen.right > 0 && c.screen.bottom > 0) {
+      EXPECT_EQ(f.at.x, c.want.x) << c.what;
+      EXPECT_EQ(f.at.y, c.want.y) << c.what;
+    }
   }
 }
 
@@ -89,6 +90,64 @@ TEST(Scale, RoundsHalvesAwayFromZeroAndScalesEachEdge) {
   EXPECT_EQ(r.right, 3);
   EXPECT_EQ(r.top, 2);
   EXPECT_EQ(r.bottom, 5);  // 4.5
+}
+
+using T = AboutTarget;
+constexpr std::optional<AboutTarget> kNone = std::nullopt;
+
+// The client area is 577 x 327; the logo overhangs its right edge by 3.
+constexpr Point kLogo{100, 100}, kSurface{20, 300}, kLink{470, 318}, kCredit{210, 300};
+
+TEST(AboutClicks, WhatEachPointReports) {
+  const struct {
+    int dpi;
+    Point at;
+    std::optional<AboutTarget> want;
+  } cases[] = {
+      {96, kLogo, T::Logo},         {96, {576, 100}, T::Logo},
+      {96, kSurface, T::Form},      {96, kLink, T::Address},
+      {96, kCredit, kNone},         {96, {578, 100}, kNone},  // the logo, clipped by the window
+      {96, {-1, 5}, kNone},         {96, {100, 327}, kNone},
+      {192, kLink, T::Logo},        {192, {940, 636}, T::Address},
+      {192, {1153, 636}, T::Form},  {192, {1154, 5}, kNone},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AboutClicks(Scale{c.dpi}).targetAt(c.at), c.want)
+        << c.at.x << "," << c.at.y << " at " << c.dpi << " dpi";
+  }
+  EXPECT_EQ(AboutClicks().pointerAt(kLink), Pointer::Crosshair);
+  EXPECT_EQ(AboutClicks(Scale{192}).pointerAt({940, 636}), Pointer::Crosshair);
+  for (const Point p : {kLogo, kSurface, kCredit, Point{600, 318}}) {
+    EXPECT_EQ(AboutClicks().pointerAt(p), Pointer::Arrow) << p.x << "," << p.y;
+  }
+}
+
+TEST(AboutClicks, AClickIsAPressAndAReleaseOfTheMainButtonOverTheSameControl) {
+  const struct {
+    const char* what;
+    Point down;
+    bool mainDown;
+    Point up;
+    bool mainUp;
+    std::optional<AboutTarget> want;
+  } cases[] = {
+      {"logo", kLogo, true, kLogo, true, T::Logo},
+      {"surface", kSurface, true, {100, 250}, true, T::Form},
+      {"link", kLink, true, kLink, true, T::Address},
+      {"a credit", kCredit, true, kCredit, true, kNone},
+      {"logo, then off it", kLogo, true, kSurface, true, kNone},
+      {"surface, then out of the window", kSurface, true, {20, 400}, true, kNone},
+      {"from outside in", {-5, 300}, true, kSurface, true, kNone},
+      {"other button down", kLogo, false, kLogo, true, kNone},
+      {"other button up", kLogo, true, kLogo, false, kNone},
+  };
+  for (const auto& c : cases) {
+    AboutClicks clicks;
+    clicks.press(c.down, c.mainDown);
+    EXPECT_EQ(clicks.release(c.up, c.mainUp), c.want) << c.what;
+    // A release ends the press, whatever it clicked.
+    EXPECT_EQ(clicks.release(c.up, true), kNone) << c.what;
+  }
 }
 
 }  // namespace
