@@ -6,7 +6,6 @@
 
 #include "look.h"
 
-#include <commctrl.h>
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -269,17 +268,20 @@ class WindowObject final : public IAccessible {
   LONG refs_ = 1;
 };
 
-LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+// The control's own procedure, kept with it: plain user32 subclassing, as the
+// common controls' helpers would load comctl32 for it.
+constexpr wchar_t kOwnProc[] = L"TrelavkaClassProc";
+
+LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETOBJECT) {
     if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-std::wstring windowText(HWND window) {
-  std::wstring out(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  out.resize(static_cast<std::size_t>(GetWindowTextW(window, out.data(), static_cast<int>(out.size()))));
-  return out;
+  const auto own = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOwnProc));
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    RemovePropW(hwnd, kOwnProc);
+  }
+  return CallWindowProcW(own, hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -297,8 +299,16 @@ LRESULT answerGetObject(HWND window, WPARAM wp, LPARAM lp) {
   return result > 0 ? result : 0;
 }
 
+std::wstring windowText(HWND window) {
+  std::wstring out(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  out.resize(static_cast<std::size_t>(GetWindowTextW(window, out.data(), static_cast<int>(out.size()))));
+  return out;
+}
+
 void answerForControl(HWND control) {
-  if (control != nullptr) SetWindowSubclass(control, controlProc, 0, 0);
+  if (control == nullptr) return;
+  SetPropW(control, kOwnProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc));
 }
 
 bool describeStandard(HWND control, Description& out) {
