@@ -6,7 +6,7 @@
 
 # Plays the Windows build under Wine in a private X server, as a player would,
 # and saves a picture at each step: the welcome box, the main window, a
-# refused purchase, the help box, the about window.
+# banner's tip, a refused purchase, the help box, the about window.
 # Usage: tools/win-screenshot.sh [out-folder] [dpi]   (default build-win/shots, 96)
 # TRELAVKA_EXE picks another .exe; TRELAVKA_WM=none runs without openbox.
 set -euo pipefail
@@ -103,6 +103,9 @@ menu() {  # title x, then how many times Down
   for _ in $(seq "$2"); do xdotool key Down; sleep 0.1; done
   xdotool key Return
 }
+# Resting on the telephone banner, below the menu bar: its tip, wrapped.
+xdotool mousemove $((X + 580 * scale)) $((Y + 90 * scale))
+shot tooltip 1.5
 menu 60 2   # Stavby > Hypermarket: the town has no estate yet
 refused=$(box 'Nejde postavit')
 shot refused

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "accessible.h"
 #include "fonts.h"
 #include "gif.h"
 #include "placement.h"
@@ -304,6 +305,37 @@ void registerClass(const wchar_t* name, WNDPROC proc, int background, bool withI
   }
   wc.lpszClassName = name;
   RegisterClassExW(&wc);
+}
+
+void drawButton(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  const RECT& r = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  const int line = std::max(1, static_cast<int>(GetDpiForWindow(item.hwndItem)) / 96);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  HPEN frame = CreatePen(PS_INSIDEFRAME, line, GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNSHADOW));
+  HGDIOBJ oldPen = SelectObject(dc, frame);
+  HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(pressed ? COLOR_BTNFACE : COLOR_WINDOW));
+  RoundRect(dc, r.left, r.top, r.right, r.bottom, 5 * line, 5 * line);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(frame);
+
+  const std::wstring caption = windowText(item.hwndItem);
+  RECT text = r;
+  if (pressed) OffsetRect(&text, line, line);
+  HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
+  if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    RECT focus = r;
+    InflateRect(&focus, -3 * line, -3 * line);
+    DrawFocusRect(dc, &focus);
+  }
 }
 
 void placeOnScreen(HWND window, HWND owner) {

@@ -4,14 +4,10 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "look.h"
 #include "session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   trelavka::win32::installFonts();
   int status = 0;
   {

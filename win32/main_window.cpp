@@ -4,7 +4,6 @@
 
 #include "main_window.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -148,12 +147,7 @@ void MainWindow::buildControls() {
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
   counterSpacing_ = digitSpacing(windowFont_);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));
+  tips_ = std::make_unique<Tooltip>(hwnd_, windowFont_, scale_.px(600), scale_.px(2));
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
@@ -182,7 +176,7 @@ void MainWindow::buildControls() {
         const Button b = std::get<Button>(c.shows);
         const ButtonState s = model_.button(b);
         control = create(L"BUTTON", wide(c.caption),
-                         BS_PUSHBUTTON | WS_TABSTOP | (s.shown ? WS_VISIBLE : 0) |
+                         kButtonStyle | WS_TABSTOP | (s.shown ? WS_VISIBLE : 0) |
                              (s.enabled ? 0 : WS_DISABLED));
         buttons_[index(b)] = control;
         break;
@@ -211,24 +205,16 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::addTooltip(HWND control, HWND parent, std::string_view text, bool disabled) {
-  std::wstring tip = wide(text);
-  TTTOOLINFOW ti{};
-  ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_SUBCLASS;
-  ti.lpszText = tip.data();
-  if (disabled) {
-    // A disabled control gets no mouse messages; its parent does, over its place.
-    ti.hwnd = parent;
-    ti.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
-    GetWindowRect(control, &ti.rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&ti.rect), 2);
-  } else {
+  if (!disabled) {
     // On the control itself, so a hidden one shows none.
-    ti.uFlags |= TTF_IDISHWND;
-    ti.hwnd = parent;
-    ti.uId = reinterpret_cast<UINT_PTR>(control);
+    tips_->add(control, wide(text));
+    return;
   }
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  // A disabled control gets no mouse messages; its parent does, over its place.
+  RECT area{};
+  GetWindowRect(control, &area);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+  tips_->add(parent, area, wide(text));
 }
 
 void MainWindow::measureMenuItem(MEASUREITEMSTRUCT& item) {
@@ -298,8 +284,13 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-      if (item.CtlType != ODT_MENU) break;
-      drawMenuItem(item);
+      if (item.CtlType == ODT_BUTTON) {
+        drawButton(item);
+      } else if (item.CtlType == ODT_MENU) {
+        drawMenuItem(item);
+      } else {
+        break;
+      }
       return TRUE;
     }
     case WM_GETOBJECT:
@@ -307,6 +298,10 @@ LRESULT MainWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case kDescribe:
       return describe(reinterpret_cast<HWND>(wp), *reinterpret_cast<Description*>(lp)) ? TRUE : FALSE;
+    case WM_ENABLE:
+      // A box opened over the window; its tip goes.
+      if (wp == FALSE && tips_ != nullptr) tips_->hide();
+      break;
     case WM_CLOSE:
       relay_.closeMainWindow();
       if (relay_.game().ended()) ShowWindow(hwnd_, SW_HIDE);

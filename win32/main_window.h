@@ -11,6 +11,7 @@
 #include <oleacc.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@
 #include "menu.h"
 #include "model.h"
 #include "relay.h"
+#include "tooltip.h"
 
 namespace trelavka::win32 {
 
@@ -32,6 +34,10 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   MainWindow& operator=(const MainWindow&) = delete;
 
   HACCEL accelerators() const { return accelerators_; }
+  // Every message the thread takes, for the hover tips.
+  void relay(const MSG& msg) {
+    if (tips_ != nullptr) tips_->relay(msg);
+  }
 
   // Makes the controls and shows the window in the middle of its screen's
   // work area; once, after the welcome box.
@@ -64,7 +70,7 @@ class MainWindow final : public OwnWindow, private ModelObserver {
   Model& model_;
   view::EventRelay& relay_;
   view::Scale scale_;
-  HWND tooltip_ = nullptr;
+  std::unique_ptr<Tooltip> tips_;
   HACCEL accelerators_ = nullptr;
   HFONT windowFont_ = nullptr;
   HFONT captionFont_ = nullptr;

@@ -50,6 +50,9 @@ struct Box {
       case WM_CLOSE:
         done = true;
         return 0;
+      case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        return TRUE;
       case WM_GETOBJECT:
         if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
         break;
@@ -150,7 +153,7 @@ void messageBox(HWND owner, std::string_view titleUtf8, std::string_view textUtf
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(box.font), FALSE);
   const int bw = scale.px(kButtonWidth);
   HWND ok = CreateWindowExW(0, L"BUTTON", L"OK",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | kButtonStyle,
                             (clientWidth - bw) / 2, margin + textBox.cy + scale.px(kGap), bw,
                             scale.px(kButtonHeight), hwnd,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOk)),

@@ -24,6 +24,7 @@ int Session::run() {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     if (got < 0) return 1;
+    window_.relay(msg);
     if (window_.accelerators() != nullptr &&
         TranslateAcceleratorW(main, window_.accelerators(), &msg)) {
       continue;

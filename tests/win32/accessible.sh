@@ -10,7 +10,8 @@
 # their numbers as read-only values, the buttons by their captions, the
 # estate's picture hidden until it is bought and then shown under its menu
 # caption, the money it cost in the counter's value, and the focus where the
-# keyboard put it; and a house the clock hides no longer drawn.
+# keyboard put it; a hover tip shown where a player rests the mouse and read
+# as a tooltip; and a house the clock hides no longer drawn.
 # Usage: accessible.sh GAME RUN_DIR ARTIFACTS   (E2E_PLATFORM_LIB, WINE_TEMPLATE, TREE set)
 game=$1 run_dir=$2 artifacts=$3
 . "$(dirname "$0")/../e2e/lib.sh"
@@ -60,6 +61,23 @@ expect graphic Sídliště "" invisible
 unnamed=$(awk -F '\t' '$2 == "none" || $2 == "?" || $3 == "" || $2 ~ /^simple/' "$work/tree")
 [ -z "$unnamed" ] || fail "objects without an answer or a name: $unnamed"
 
+note "hover tips: a banner's, a disabled counter's from its place, none over a hidden button, none after a click"
+IFS=, read -r cx cy _ < <(accessible client Trelavka | cut -f 7)
+phone="Přidává 5 k popularitě a každý měsíc 5 000 do městské pokladny"
+tip_reads() { accessible_tree; [ "$(awk -F '\t' '$2 == "tooltip" { n++; t = $3 } END { printf "%d%s", n, n ? " " t : "" }' "$work/tree")" = "$1" ]; }
+xdotool mousemove $((cx + 578)) $((cy + 70))  # the telephone banner
+wait_for 5 tip_reads "1 $phone" || { cp "$work/tree" "$artifacts/tree-tip.txt"; fail "no tip \"$phone\" over the telephone banner"; }
+xdotool mousemove $((cx + 152)) $((cy + 11))  # the money counter
+wait_for 5 tip_reads "1 Tvoje money" || fail "no tip \"Tvoje money\" over the money counter"
+xdotool mousemove $((cx + 265)) $((cy + 17))  # the hidden "Další měsíc"
+sleep 1.5
+tip_reads 0 || fail "a tip over the hidden button's place: $(grep -P '\ttooltip\t' "$work/tree")"
+xdotool mousemove $((cx + 578)) $((cy + 70))
+wait_for 5 tip_reads "1 $phone" || fail "the banner's tip does not come back"
+xdotool click 1
+sleep 1.5
+tip_reads 0 || fail "the tip stays after a click"
+
 note "Stavby > Sídliště: its picture is shown under its name, the money is less"
 menu "$w" 1 Down Down Return
 estate_shown() { accessible_tree; [ -n "$(accessible graphic Sídliště)" ] && [ "$(accessible graphic Sídliště | cut -f 6)" = "" ]; }
@@ -80,7 +98,6 @@ expect pushbutton "Start hry" "" invisible,focusable
 xdotool key space
 
 note "the yellow house the clock hides at 12 s leaves the map's own picture where it stood"
-IFS=, read -r cx cy _ < <(accessible client Trelavka | cut -f 7)
 convert "$(dirname "$0")/../../assets/images/map.gif[0]" -crop 8x28+396+344 +repage "$work/under.png"
 house_gone() { import -window root -crop "8x28+$((cx + 396))+$((cy + 432))" +repage "$work/there.png"; [ "$(differing_pixels "$work/under.png" "$work/there.png")" = 0 ]; }
 wait_for 10 house_gone || fail "the house hidden at 12 s is still drawn"

@@ -46,7 +46,7 @@ std::string roleName(LONG role) {
       {ROLE_SYSTEM_CLIENT, "client"},         {ROLE_SYSTEM_TEXT, "text"},
       {ROLE_SYSTEM_STATICTEXT, "statictext"}, {ROLE_SYSTEM_PUSHBUTTON, "pushbutton"},
       {ROLE_SYSTEM_GRAPHIC, "graphic"},       {ROLE_SYSTEM_DIALOG, "dialog"},
-      {ROLE_SYSTEM_WINDOW, "window"},
+      {ROLE_SYSTEM_WINDOW, "window"},         {ROLE_SYSTEM_TOOLTIP, "tooltip"},
   };
   for (const auto& [value, name] : kRoles) {
     if (value == role) return name;
