@@ -103,10 +103,11 @@ std::string programFolder() {
 }
 
 // The system's player, loaded by the player's thread at its first sound, so
-// that start-up maps neither it nor the codecs it brings.
-bool playSound(LPCWSTR sound, DWORD flags) {
+// that start-up maps neither it nor the codecs it brings. A sound it cannot
+// play stays silent, as a bad file does.
+void playSound(LPCWSTR sound, DWORD flags) {
   static const auto play = systemFunction<decltype(&PlaySoundW)>(L"winmm.dll", "PlaySoundW");
-  return play != nullptr && play(sound, nullptr, flags) != FALSE;
+  if (play != nullptr) play(sound, nullptr, flags);
 }
 
 void stopSound() { playSound(nullptr, 0); }
