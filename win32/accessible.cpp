@@ -10,6 +10,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace trelavka::win32 {
@@ -268,18 +269,25 @@ class WindowObject final : public IAccessible {
   LONG refs_ = 1;
 };
 
-// The control's own procedure, kept with it: plain user32 subclassing, as the
-// common controls' helpers would load comctl32 for it.
-constexpr wchar_t kOwnProc[] = L"TrelavkaClassProc";
+// The controls' own procedures, kept here: plain user32 subclassing, as the
+// common controls' helpers would load comctl32 for it. Not in a window
+// property: under Wine each read of one is a request of the server, and
+// these procedures run for every message of the control.
+std::map<HWND, WNDPROC>& ownProcs() {
+  static std::map<HWND, WNDPROC> procs;
+  return procs;
+}
 
 LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETOBJECT) {
     if (const LRESULT answered = answerGetObject(hwnd, wp, lp)) return answered;
   }
-  const auto own = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOwnProc));
+  const auto found = ownProcs().find(hwnd);
+  if (found == ownProcs().end()) return DefWindowProcW(hwnd, msg, wp, lp);
+  const WNDPROC own = found->second;
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-    RemovePropW(hwnd, kOwnProc);
+    ownProcs().erase(found);
   }
   return CallWindowProcW(own, hwnd, msg, wp, lp);
 }
@@ -307,8 +315,8 @@ std::wstring windowText(HWND window) {
 
 void answerForControl(HWND control) {
   if (control == nullptr) return;
-  SetPropW(control, kOwnProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
-  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc));
+  ownProcs()[control] =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
 }
 
 bool describeStandard(HWND control, Description& out) {
