@@ -240,7 +240,8 @@ class Browser(Started):
             self.answer(how)
         if step.picture != '-':
             self.wait(lambda: self.visible(step.picture[1:]) == (step.picture[0] == '+'))
-        assert {n: self.value(n) for n in step.counters} == step.counters, step.name
+        shown = {n: self.value(n) for n in step.counters}
+        assert shown == step.counters, (step.name, shown)
 
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node
