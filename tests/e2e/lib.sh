@@ -112,11 +112,13 @@ start_x() {
   fail "no X server would start: $(cat "$work/xvfb.err")"
 }
 
-# start_wm: a window manager on our X server, as most players have one.
+# start_wm: a window manager on our X server, as most players have one; once.
 start_wm() {
+  [ -z "${wm_started:-}" ] || return 0
   spawn /dev/null "$work/wm.err" openbox --sm-disable
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
     || fail "openbox would not start: $(cat "$work/wm.err")"
+  wm_started=1
 }
 
 # start_game BINARY RUN_DIR [--hook]: the game in RUN_DIR, its working folder,
@@ -249,6 +251,13 @@ expect_field() {
 }
 # visible NAME: whether that control is shown now.
 visible() { field visible | tr ',' '\n' | grep -x "$1" >/dev/null; }
+
+# journey STEP: that row of journey.tsv, the player's first minutes on every
+# front end, into the array step (its fields counted from 0).
+journey() {
+  IFS=$'\t' read -r -a step < <(awk -F '\t' -v s="$1" '$1 == s' "$(dirname "${BASH_SOURCE[0]}")/journey.tsv")
+  [ "${#step[@]}" = 12 ] || fail "no whole row \"$1\" in journey.tsv"
+}
 
 # What the window manager was told about a window.
 transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p'; }

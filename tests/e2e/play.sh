@@ -12,7 +12,9 @@
 # window manager properties and the screen's pixels; with --hook (the test
 # build) also the counters, shown controls and box texts, exactly; box texts
 # also where the platform can read them back (box_text, the Windows build
-# under Wine). The game may not write a word to the terminal.
+# under Wine). The game may not write a word to the terminal. The menu items,
+# boxes and counters of the journey are those of journey.tsv, which the page's
+# test plays too.
 # Usage: play.sh GAME RUN_DIR ARTIFACTS SOURCE_DIR [--hook]
 game=$1 run_dir=$2 artifacts=$3 src=$4 mode=${5:-}
 . "$(dirname "$0")/lib.sh"
@@ -31,6 +33,34 @@ expect_box() {
   local got
   got=$(box_says "$1") || return 0
   [ "$got" = "$2" ] || fail "the box \"$1\" says \"$got\""
+}
+# expect_step_state: with the hook, the counters and the picture of the row.
+expect_step_state() {
+  local i pic=${step[11]}
+  with_hook || return 0
+  for i in 1 2 3 4; do [ "${step[6 + i]}" = - ] || expect_field "Text$i" "${step[6 + i]}"; done
+  case $pic in
+    +*) visible "${pic#+}" || fail "${pic#+} is not shown after the step \"${step[0]}\"" ;;
+    -?*) ! visible "${pic#-}" || fail "${pic#-} is shown after the step \"${step[0]}\"" ;;
+  esac
+}
+# choose: the row's menu item, by the arrow keys.
+choose() { menu "$w" "${step[1]}" $(yes Down | head -n "${step[3]}") Return; }
+# boxed_step STEP: the row's item answered by its box, whose title shows whole.
+boxed_step() {
+  local b bar
+  journey "$1"
+  note "${step[2]} > ${step[4]%% *}: the box \"${step[5]}\""
+  choose
+  b=$(wait_window "${step[5]}")
+  no_maximise "$b" "${step[5]}"
+  focus "$b"
+  bar=$(title_pixels "$b")
+  shot "box-$1"
+  expect_box "${step[5]}" "${step[6]}"
+  ok_box "${step[5]}"
+  whole_title "$w" "${step[5]}" "$bar"
+  expect_step_state
 }
 # expect_shown_as_at_start: the controls shown are those of a new window, with
 # the houses that the animation timers have brought since: the scenario runner
@@ -82,17 +112,18 @@ game_env=(-u BROWSER -u DEFAULT_BROWSER PATH=/nonexistent XDG_RUNTIME_DIR="$work
 start_game "$game" "$run_dir" $mode
 
 note "the welcome box comes before the window"
-welcome=$(wait_window "VÍTEJ NOVÝ STAROSTO")
+journey welcome
+welcome=$(wait_window "${step[5]}")
 welcome_owner=$(transient_for "$welcome")
 legacy=$(LC_ALL=C.UTF-8 xprop -id "$welcome" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = "\(.*\)"$/\1/p')
-[ "$legacy" = "VÍTEJ NOVÝ STAROSTO" ] || fail "the legacy title (WM_NAME) reads \"$legacy\""
+[ "$legacy" = "${step[5]}" ] || fail "the legacy title (WM_NAME) reads \"$legacy\""
 eval "$(xdotool getwindowgeometry --shell "$welcome")"
 [ $((X + WIDTH / 2 - 512)) -le 30 ] && [ $((512 - X - WIDTH / 2)) -le 30 ] && [ $((Y + HEIGHT / 2 - 384)) -le 40 ] \
   && [ $((384 - Y - HEIGHT / 2)) -le 40 ] || fail "the welcome box is not in the middle of the screen: $WIDTH x $HEIGHT at $X,$Y"
 ! window Trelavka >/dev/null || fail "the main window is shown before the welcome box was closed"
 shot 01-welcome
-expect_box "VÍTEJ NOVÝ STAROSTO" "Minulý starosta umřel a ty nastupuješ místo něho na 150 dní, než budou volby a musíš udělat vše proto, aby město prosperovalo a dál se rozrůstalo."
-ok_box "VÍTEJ NOVÝ STAROSTO"
+expect_box "${step[5]}" "${step[6]}"
+ok_box "${step[5]}"
 
 w=$(wait_window Trelavka)
 # Another copy's windows cannot come between the box and its own window.
@@ -105,10 +136,8 @@ bar=$((win_h - 496))  # the menu bar's height; the client area below it is 663 x
 [ "$bar" -gt 10 ] && [ "$bar" -lt 60 ] || fail "odd window height $win_h"
 map_top=$((bar + 88))
 shot 02-start "$w"
-if with_hook; then
-  expect_field Text1 2500000; expect_field Text2 300; expect_field Text3 20; expect_field Text4 1
-  expect_shown_as_at_start
-fi
+expect_step_state
+with_hook && expect_shown_as_at_start
 
 # The start and pause buttons share one place in the strip.
 button_box="111x30+328+$((bar + 36))"
@@ -122,45 +151,21 @@ day_box="65x15+364+$((bar + 4))"  # the day's text field
 screen() { import -window "$w" "$work/$1.png"; }
 day_shows_change() { screen now; crop "$work/now.png" "$day_box" "$work/day-now.png"; [ "$(differing_pixels "$work/day-start.png" "$work/day-now.png")" != 0 ]; }
 
-note "Ostatní > Uspořádat trhy is refused without the estate"
-menu "$w" 2 Down Return
-b=$(wait_window "Nelze uspořádat")
-focus "$b"
-market_bar=$(title_pixels "$b")
-shot 05-market-refused
-if with_hook; then expect_field text "Máte málo obyvatel, postavte sídliště"; fi
-ok_box "Nelze uspořádat"
-whole_title "$w" "Nelze uspořádat" "$market_bar"
+boxed_step market
 
-note "Stavby > Sídliště: the estate stands and the counters change"
+journey estate
+note "${step[2]} > ${step[4]%% *}: the estate stands and the counters change"
 # Where the estate's picture lies in the window, less a strip at its left that
 # a house of the animations may cover later.
 estate_box="209x169+432+$((map_top + 108))"
 crop "$src/assets/images/estate.gif[0]" "209x169+8+0" "$work/estate-want.png"
 estate_drawn() { screen now; crop "$work/now.png" "$estate_box" "$work/estate-now.png"; [ "$(differing_pixels "$work/estate-want.png" "$work/estate-now.png")" = 0 ]; }
 ! estate_drawn || fail "the estate is drawn before it was bought"
-menu "$w" 1 Down Down Return
+choose
 wait_for 10 estate_drawn || fail "the estate's picture is not on the map after buying it"
 shot 04-estate "$w"
-if with_hook; then
-  visible Picture10 || fail "Picture10 is not shown"
-  expect_field Text1 0; expect_field Text2 600; expect_field Text3 25
-fi
-
-note "Stavby > Hypermarket is refused"
-menu "$w" 1 Down Return
-b=$(wait_window "Nejde postavit")
-no_maximise "$b" "Nejde postavit"
-focus "$b"
-refused_bar=$(title_pixels "$b")
-shot 05-refused
-expect_box "Nejde postavit" "Nemáte dost peněz"
-ok_box "Nejde postavit"
-whole_title "$w" "Nejde postavit" "$refused_bar"
-if with_hook; then
-  ! visible Picture12 || fail "the refused hypermarket stands"
-  expect_field Text1 0; expect_field Text2 600; expect_field Text3 25
-fi
+expect_step_state
+boxed_step hypermarket
 
 note "Tab, Space: Start hry; a day passes after 2.8 s"
 screen before-start
@@ -218,15 +223,7 @@ crop "$work/now.png" "$button_box" "$work/button-was.png"
 xdotool key space  # paused again for what follows
 wait_for 10 button_changed || fail "a fourth Space did not pause the game"
 
-note "Nápověda > Help"
-menu "$w" 3 Return
-wait_window "Nápověda" >/dev/null
-shot 06-help
-if text=$(box_says "Nápověda"); then
-  case "$text" in "PENÍZE - Tady snad není co vysvětlovat ---- OBYVATELSTVO"*"krát padesát ----"*) ;;
-    *) fail "help text is \"$text\"" ;; esac
-fi
-ok_box "Nápověda"
+boxed_step help
 
 note "Nápověda > O Trelavka, closed by the logo, opened again"
 menu "$w" 3 Down Return

@@ -230,6 +230,19 @@ class Browser(Started):
         for caption in captions:
             self.menu_item(caption).click()
 
+    def play(self, step, how='click'):
+        """A step of the journey: its menu item chosen, its box answered,
+        then the counters and the picture as its row has them."""
+        self.choose(*step.menu)
+        if step.box:
+            self.expect_box(step.box)
+            self.screenshot(step.name)
+            self.answer(how)
+        if step.picture != '-':
+            self.wait(lambda: self.visible(step.picture[1:]) == (step.picture[0] == '+'))
+        shown = {n: self.value(n) for n in step.counters}
+        assert shown == step.counters, (step.name, shown)
+
     def ax_nodes(self):
         """The page's accessibility tree as (role, name, value) of every node
         that is not ignored."""
@@ -255,6 +268,21 @@ def tables(program):
     printed = subprocess.run([NODE, '--no-experimental-fetch', program], check=True,
                              capture_output=True, text=True).stdout
     return json.loads(printed, object_hook=lambda fields: types.SimpleNamespace(**fields))
+
+
+def journey():
+    """The player's first minutes, each front end's (tests/e2e/journey.tsv):
+    step name -> its row."""
+    steps = {}
+    with open(os.path.join(ROOT, 'tests', 'e2e', 'journey.tsv'), encoding='utf-8') as f:
+        for line in f:
+            if line.strip() and not line.startswith('#'):
+                name, _, menu, _, item, title, text, *counters, picture = line.rstrip('\n').split('\t')
+                steps[name] = types.SimpleNamespace(
+                    name=name, menu=(menu, item), picture=picture,
+                    box=(title, text) if title != '-' else None,
+                    counters={'Text%d' % i: v for i, v in enumerate(counters, 1) if v != '-'})
+    return steps
 
 
 def client_places(size, rows):

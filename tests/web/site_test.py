@@ -27,7 +27,6 @@ import serve
 SITE = ARTIFACTS = None
 RUNNING = contextlib.ExitStack()
 SUB_PATH = '/games/trelavka/'
-ESTATE = 'Sídliště           2 500 000,-Kč'
 
 
 class Logged(serve.Handler):
@@ -64,8 +63,7 @@ class Site(unittest.TestCase):
         # A short game: the estate bought, the clock started and paused, the
         # help and the about window.
         self.b.answer()
-        self.b.choose('Stavby', ESTATE)
-        self.b.wait(lambda: self.b.visible('Picture10'))
+        self.b.play(harness.journey()['estate'])
         self.b.screenshot('sub-path')
         self.b.driver.find_element(By.ID, 'Command2').click()  # Start hry
         time.sleep(3)

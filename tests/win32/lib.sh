@@ -5,9 +5,10 @@
 # The end-to-end helpers of tests/e2e/lib.sh for the Windows build under Wine.
 # Sourced by tests/e2e/lib.sh when E2E_PLATFORM_LIB names this file, so the
 # same play scripts drive both builds. Adds to the X server of that lib a Wine
-# prefix of the test's own (a copy of WINE_TEMPLATE), a window manager (without
-# one Wine freezes 2 s on every window it hides) and a browser that only writes
-# down what it was asked to open; start_game runs an .exe through Wine.
+# prefix of the test's own (a copy of WINE_TEMPLATE) and a browser that only
+# writes down what it was asked to open; start_game starts that lib's window
+# manager (without one Wine freezes 2 s on every window it hides) and runs an
+# .exe through Wine.
 # Every Wine process of the prefix ends with the test, on every way out.
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/wav-held.sh"
@@ -15,7 +16,6 @@
 [ -d "${WINE_TEMPLATE:-}" ] || fail "WINE_TEMPLATE must name the template Wine prefix"
 export WINEPREFIX=$work/prefix
 browser_log=$work/browser.log
-wm_started=
 
 wine_finish() {
   local rc=$?
@@ -36,16 +36,6 @@ wine_prefix() {
   chmod +x "$work/browser.sh"
   "$WINE" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f \
     >/dev/null 2>"$work/reg.err" || fail "cannot set the browser: $(cat "$work/reg.err")"
-}
-
-# start_wm: openbox on our display, once; it puts a frame around the window
-# and leaves the client (menu bar and client area) as Wine made it.
-start_wm() {
-  [ -n "$wm_started" ] && return 0
-  spawn /dev/null "$work/openbox.err" openbox --sm-disable
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
-    || fail "openbox does not start: $(cat "$work/openbox.err")"
-  wm_started=1
 }
 
 # start_game EXE RUN_DIR: the game in RUN_DIR, its working folder, under Wine.
