@@ -147,7 +147,7 @@ void MainWindow::buildControls() {
   captionFont_ = makeFont(layout::Font::Caption, scale_);
   resultFont_ = makeFont(layout::Font::Result, scale_);
   counterSpacing_ = digitSpacing(windowFont_);
-  tips_ = std::make_unique<Tooltip>(hwnd_, windowFont_, scale_.px(600), scale_.px(2));
+  tips_ = std::make_unique<Tooltip>(hwnd_, windowFont_, counterSpacing_, scale_.px(600), scale_.px(2));
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (std::size_t row = 0; row < layout::kControls.size(); ++row) {

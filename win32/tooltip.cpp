@@ -22,8 +22,8 @@ constexpr UINT kShownFor = 10;
 
 }  // namespace
 
-Tooltip::Tooltip(HWND owner, HFONT font, int maxWidth, int padding)
-    : owner_(owner), font_(font), maxWidth_(maxWidth), padding_(padding) {
+Tooltip::Tooltip(HWND owner, HFONT font, int spacing, int maxWidth, int padding)
+    : owner_(owner), font_(font), spacing_(spacing), maxWidth_(maxWidth), padding_(padding) {
   registerClass(kClass, objectProc<Tooltip>, COLOR_INFOBK, false, CS_SAVEBITS | CS_DROPSHADOW);
   CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass, L"", WS_POPUP | WS_BORDER,
                   0, 0, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -103,6 +103,7 @@ void Tooltip::show() {
   SetWindowTextW(hwnd_, current_->text.c_str());
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, font_);
+  SetTextCharacterExtra(dc, spacing_);
   RECT text{0, 0, maxWidth_, 0};
   DrawTextW(dc, current_->text.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
@@ -165,6 +166,7 @@ LRESULT Tooltip::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       GetClientRect(hwnd, &r);
       InflateRect(&r, -padding_, -padding_);
       HGDIOBJ old = SelectObject(dc, font_);
+      SetTextCharacterExtra(dc, spacing_);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
       const std::wstring text = windowText(hwnd);

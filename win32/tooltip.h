@@ -18,8 +18,9 @@ namespace trelavka::win32 {
 
 class Tooltip final : public OwnWindow {
  public:
-  // The tip window, above `owner`; text in `font`, wrapped at `maxWidth` pixels.
-  Tooltip(HWND owner, HFONT font, int maxWidth, int padding);
+  // The tip window, above `owner`; text in `font` with `spacing` between
+  // characters (digitSpacing), wrapped at `maxWidth` pixels.
+  Tooltip(HWND owner, HFONT font, int spacing, int maxWidth, int padding);
   ~Tooltip();
   Tooltip(const Tooltip&) = delete;
   Tooltip& operator=(const Tooltip&) = delete;
@@ -51,6 +52,7 @@ class Tooltip final : public OwnWindow {
   std::vector<Tool> tools_;
   HWND owner_;
   HFONT font_;
+  int spacing_;
   int maxWidth_;
   int padding_;
   HWND hot_ = nullptr;             // the window TrackMouseEvent watches
