@@ -307,12 +307,6 @@ LRESULT answerGetObject(HWND window, WPARAM wp, LPARAM lp) {
   return result > 0 ? result : 0;
 }
 
-std::wstring windowText(HWND window) {
-  std::wstring out(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  out.resize(static_cast<std::size_t>(GetWindowTextW(window, out.data(), static_cast<int>(out.size()))));
-  return out;
-}
-
 void answerForControl(HWND control) {
   if (control == nullptr) return;
   ownProcs()[control] =

@@ -40,9 +40,6 @@ void answerForControl(HWND control);
 // A standard control described by its class and its text: what a box needs.
 bool describeStandard(HWND control, Description& out);
 
-// A window's text, as GetWindowTextW has it.
-std::wstring windowText(HWND window);
-
 // Tells the readers listening that a window's value changed.
 void valueChanged(HWND window);
 

@@ -14,7 +14,6 @@
 #include <memory>
 #include <optional>
 
-#include "accessible.h"
 #include "fonts.h"
 #include "gif.h"
 #include "placement.h"
@@ -131,6 +130,12 @@ Image decode(std::string_view fileName, const Resource& res) {
 }
 
 }  // namespace
+
+std::wstring windowText(HWND window) {
+  std::wstring out(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  out.resize(static_cast<std::size_t>(GetWindowTextW(window, out.data(), static_cast<int>(out.size()))));
+  return out;
+}
 
 std::wstring wide(std::string_view utf8) {
   if (utf8.empty()) return {};

@@ -20,6 +20,8 @@ namespace trelavka::win32 {
 // UTF-8 inside the game, UTF-16 at every W function.
 std::wstring wide(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
+// A window's text, as GetWindowTextW has it.
+std::wstring windowText(HWND window);
 
 inline RECT toRect(const view::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline view::Rect viewRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }

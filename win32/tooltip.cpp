@@ -33,14 +33,15 @@ Tooltip::~Tooltip() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-void Tooltip::add(HWND window, std::wstring text) {
-  tools_.push_back({window, {}, true, std::move(text)});
-  current_ = nullptr;  // the vector may have moved
-}
+void Tooltip::add(HWND window, std::wstring text) { remember({window, {}, true, std::move(text)}); }
 
 void Tooltip::add(HWND window, const RECT& area, std::wstring text) {
-  tools_.push_back({window, area, false, std::move(text)});
-  current_ = nullptr;
+  remember({window, area, false, std::move(text)});
+}
+
+void Tooltip::remember(Tool tool) {
+  tools_.push_back(std::move(tool));
+  current_ = nullptr;  // the vector may have moved
 }
 
 const Tooltip::Tool* Tooltip::toolAt(HWND window, POINT p) const {

@@ -45,6 +45,7 @@ class Tooltip final : public OwnWindow {
     bool whole;
     std::wstring text;
   };
+  void remember(Tool tool);
   const Tool* toolAt(HWND window, POINT p) const;
   void moved(HWND window, POINT p);
   void show();
